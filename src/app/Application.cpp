@@ -1,0 +1,26 @@
+#include "app/Application.h"
+
+#include "app/MainWindow.h"
+
+namespace tlv {
+
+// Each subsystem registers the handlers of its own menu items and buttons here.
+static void RegisterSubsystems(Workspace&, Commands&) {}
+
+Application::Application(const QString& programFolder)
+    : commands_(workspace_, programFolder),
+      frame_(std::make_unique<MainWindow>(workspace_, commands_))
+{
+    RegisterSubsystems(workspace_, commands_);
+}
+
+Application::~Application() = default;
+
+void Application::startUp()
+{
+    commands_.startUp();
+    frame_->syncCommands();
+    frame_->statusChanged();
+}
+
+}  // namespace tlv

@@ -1,0 +1,478 @@
+#include "app/ScriptDriver.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QRegularExpression>
+
+#include "app/Commands.h"
+#include "app/MainWindow.h"
+#include "app/ScriptError.h"
+#include "model/CommandNames.h"
+#include "model/DialogForm.h"
+#include "model/VoltsText.h"
+#include "model/Workspace.h"
+
+namespace tlv {
+
+namespace {
+QString Flag(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString StateName(WindowState state)
+{
+    switch (state) {
+    case WindowState::Normal: return QStringLiteral("normal");
+    case WindowState::Maximized: return QStringLiteral("maximized");
+    case WindowState::Minimized: return QStringLiteral("minimized");
+    }
+    return {};
+}
+
+QString Number(double value)
+{
+    return QString::fromStdString(GeneralNumberText(value));
+}
+}  // namespace
+
+ScriptDriver::ScriptDriver(Workspace& workspace, Commands& commands, MainWindow& frame,
+                           QTextStream& out, QTextStream& err)
+    : ws_(workspace), commands_(commands), frame_(frame), out_(out), err_(err),
+      prompter_(std::make_unique<ScriptPrompter>(out, [this](DialogForm& form) { runModal(form); }))
+{
+}
+
+ScriptDriver::~ScriptDriver() = default;
+
+int ScriptDriver::run(const QStringList& lines)
+{
+    lines_ = lines;
+    position_ = 0;
+    try {
+        Line line;
+        while (!commands_.frameClosed() && nextLine(line))
+            execute(line, nullptr);
+    } catch (const ScriptError& error) {
+        out_.flush();
+        err_ << "script error at line " << error.line << ": " << error.text << "\n";
+        err_.flush();
+        return 2;
+    }
+    out_.flush();
+    return 0;
+}
+
+bool ScriptDriver::nextLine(Line& line)
+{
+    while (position_ < lines_.size()) {
+        QString text = lines_[position_++];
+        QString trimmed = text.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#'))
+            continue;
+        line = Line{};
+        line.number = position_;
+        int space = trimmed.indexOf(QRegularExpression("\\s"));
+        line.command = space < 0 ? trimmed : trimmed.left(space);
+        line.rest = space < 0 ? QString() : trimmed.mid(space).trimmed();
+        line.words = line.rest.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        return true;
+    }
+    return false;
+}
+
+void ScriptDriver::settle()
+{
+    QCoreApplication::processEvents();
+    frame_.syncCommands();
+}
+
+void ScriptDriver::need(const Line& line, int count) const
+{
+    if (line.words.size() < count)
+        throw ScriptError(line.number, line.command + " needs " + QString::number(count) +
+                                           " argument(s)");
+}
+
+int ScriptDriver::number(const Line& line, int index, const QString& what) const
+{
+    bool ok = false;
+    int value = index < line.words.size() ? line.words[index].toInt(&ok) : 0;
+    if (!ok)
+        throw ScriptError(line.number, "bad " + what + ": " + line.words.value(index));
+    return value;
+}
+
+double ScriptDriver::real(const Line& line, int index, const QString& what) const
+{
+    bool ok = false;
+    double value = index < line.words.size() ? line.words[index].toDouble(&ok) : 0;
+    if (!ok)
+        throw ScriptError(line.number, "bad " + what + ": " + line.words.value(index));
+    return value;
+}
+
+void ScriptDriver::execute(const Line& line, DialogForm* dialog)
+{
+    const QString& c = line.command;
+    if (c == "echo") {
+        out_ << line.rest << "\n";
+    } else if (c == "answer") {
+        need(line, 1);
+        QString word = line.words[0].toLower();
+        if (word != "yes" && word != "no" && word != "ok" && word != "cancel")
+            throw ScriptError(line.number, "answer takes yes, no, ok or cancel");
+        prompter_->queueAnswer(word, line.number);
+    } else if (c == "choose") {
+        if (line.rest.isEmpty())
+            throw ScriptError(line.number, "choose needs a path or cancel");
+        prompter_->queueChoice(line.rest == "cancel" ? QStringLiteral("cancel") : line.rest,
+                               line.number);
+    } else if (c == "show") {
+        show(line, dialog);
+    } else if (c == "render") {
+        render(line);
+    } else if (dialog) {
+        executeDialog(line, *dialog);
+    } else if (c == "menu") {
+        menu(line);
+    } else if (c == "button") {
+        button(line);
+    } else if (c == "key") {
+        key(line);
+    } else if (c == "plot") {
+        plot(line);
+    } else if (c == "window") {
+        window(line);
+    } else if (c == "frame") {
+        if (line.rest != "close")
+            throw ScriptError(line.number, "frame takes close");
+        commands_.closeFrame();
+    } else if (c == "set" || c == "leave" || c == "click" || c == "pick" || c == "spin") {
+        throw ScriptError(line.number, c + " needs an open dialog");
+    } else {
+        throw ScriptError(line.number, "unknown command " + c);
+    }
+    out_.flush();
+    settle();
+}
+
+void ScriptDriver::executeDialog(const Line& line, DialogForm& dialog)
+{
+    const QString& c = line.command;
+    if (c != "set" && c != "leave" && c != "click" && c != "pick" && c != "spin")
+        throw ScriptError(line.number, c + " cannot be used while the dialog \"" + dialog.caption() +
+                                           "\" is open");
+    need(line, 1);
+    const QString name = line.words[0];
+    const Control* control = dialog.control(name);
+    if (!control)
+        throw ScriptError(line.number, "unknown control " + name);
+    bool done = false;
+    if (c == "set") {
+        QString text = line.rest.mid(line.rest.indexOf(name) + name.size());
+        if (text.startsWith(' '))
+            text = text.mid(1);
+        done = dialog.type(name, text);
+    } else if (c == "leave") {
+        done = dialog.leave(name);
+    } else if (c == "click") {
+        done = dialog.click(name);
+    } else if (c == "pick") {
+        need(line, 2);
+        QString item = line.rest.mid(line.rest.indexOf(name) + name.size()).trimmed();
+        if (!control->items.contains(item))
+            throw ScriptError(line.number, "no item " + item + " in " + name);
+        done = dialog.pick(name, item);
+    } else {
+        need(line, 2);
+        if (line.words[1] != "up" && line.words[1] != "down")
+            throw ScriptError(line.number, "spin takes up or down");
+        done = dialog.spin(name, line.words[1] == "up");
+    }
+    if (!done)
+        out_ << (control->visible ? "disabled " : "hidden ") << control->name << "\n";
+}
+
+void ScriptDriver::runModal(DialogForm& form)
+{
+    out_ << "dialog open " << form.caption() << "\n";
+    Line line;
+    while (!form.isClosed()) {
+        if (!nextLine(line))
+            throw ScriptError(static_cast<int>(lines_.size()),
+                              "the script ended while the dialog \"" + form.caption() + "\" was open");
+        execute(line, &form);
+    }
+    out_ << "dialog closed " << form.caption() << "\n";
+}
+
+void ScriptDriver::menu(const Line& line)
+{
+    need(line, 1);
+    const QString& name = line.words[0];
+    switch (commands_.run(name)) {
+    case Commands::Result::Unknown: throw ScriptError(line.number, "unknown menu item " + name);
+    case Commands::Result::Disabled: out_ << "disabled " << name << "\n"; break;
+    case Commands::Result::Ran: break;
+    }
+}
+
+void ScriptDriver::button(const Line& line)
+{
+    need(line, 2);
+    const QString& bar = line.words[0];
+    if (bar != "Toolbar1" && bar != "Toolbar2")
+        throw ScriptError(line.number, "unknown toolbar " + bar);
+    int toolbar = bar == "Toolbar1" ? 1 : 2;
+    int index = number(line, 1, "button index");
+    switch (commands_.click(toolbar, index)) {
+    case Commands::Result::Unknown: throw ScriptError(line.number, "no button " + line.rest);
+    case Commands::Result::Disabled: out_ << "disabled " << bar << " " << index << "\n"; break;
+    case Commands::Result::Ran: break;
+    }
+}
+
+void ScriptDriver::key(const Line& line)
+{
+    need(line, 1);
+    QKeySequence sequence(line.words[0]);
+    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
+        throw ScriptError(line.number, "unknown key " + line.words[0]);
+    QString item = MenuItemForShortcut(line.words[0]);
+    if (item.isEmpty())
+        return;  // a key no command has does nothing
+    if (commands_.key(line.words[0]) == Commands::Result::Disabled)
+        out_ << "disabled " << item << "\n";
+}
+
+void ScriptDriver::plot(const Line& line)
+{
+    need(line, 1);
+    if (!ws_.activeWindow())
+        throw ScriptError(line.number, "plot needs an open document window");
+    const QString& what = line.words[0];
+    PlotInput input;
+    if (what == "key") {
+        need(line, 2);
+        input.type = PlotInput::Type::Key;
+        input.key = number(line, 1, "key code");
+    } else {
+        static const std::pair<const char*, PlotInput::Type> types[] = {
+            {"press", PlotInput::Type::Press},     {"move", PlotInput::Type::Move},
+            {"release", PlotInput::Type::Release}, {"click", PlotInput::Type::Click},
+            {"dblclick", PlotInput::Type::DoubleClick}};
+        bool known = false;
+        for (const auto& [name, type] : types)
+            if (what == name) {
+                input.type = type;
+                known = true;
+            }
+        if (!known)
+            throw ScriptError(line.number, "unknown plot input " + what);
+        if (input.type == PlotInput::Type::Click || input.type == PlotInput::Type::DoubleClick) {
+            if (line.words.size() >= 3) {
+                input.x = static_cast<float>(real(line, 1, "x"));
+                input.y = static_cast<float>(real(line, 2, "y"));
+            }
+        } else {
+            need(line, 3);
+            input.x = static_cast<float>(real(line, 1, "x"));
+            input.y = static_cast<float>(real(line, 2, "y"));
+        }
+        input.button = input.type == PlotInput::Type::Move ? 0 : 1;
+        if (line.words.size() >= 4) {
+            input.button = number(line, 3, "button");
+            if (input.button != 0 && input.button != 1 && input.button != 2 && input.button != 4)
+                throw ScriptError(line.number, "button is 0, 1, 2 or 4");
+        }
+    }
+    if (ws_.plotInput)
+        ws_.plotInput(input);
+}
+
+void ScriptDriver::window(const Line& line)
+{
+    need(line, 1);
+    const QString& what = line.words[0];
+    if (what == "select") {
+        QString caption = line.rest.mid(6).trimmed();
+        DocumentWindow* target = ws_.findWindowByCaption(caption);
+        if (!target)
+            throw ScriptError(line.number, "no window " + caption);
+        ws_.ActivateWindow(target);
+        return;
+    }
+    DocumentWindow* active = ws_.activeWindow();
+    if (!active)
+        throw ScriptError(line.number, "window " + what + " needs an open document window");
+    if (what == "close") {
+        ws_.CloseWindow(active);
+    } else if (what == "state") {
+        need(line, 2);
+        const QString& state = line.words[1];
+        if (state == "normal")
+            ws_.SetWindowState(active, WindowState::Normal);
+        else if (state == "maximized")
+            ws_.SetWindowState(active, WindowState::Maximized);
+        else if (state == "minimized")
+            ws_.SetWindowState(active, WindowState::Minimized);
+        else
+            throw ScriptError(line.number, "window state is normal, maximized or minimized");
+    } else {
+        throw ScriptError(line.number, "unknown window command " + what);
+    }
+}
+
+void ScriptDriver::show(const Line& line, DialogForm* dialog)
+{
+    need(line, 1);
+    const QString& what = line.words[0];
+    if (what == "points")
+        showPoints(line);
+    else if (what == "state")
+        showState();
+    else if (what == "commands")
+        showCommands();
+    else if (what == "windows")
+        showWindows();
+    else if (what == "plot")
+        showPlot();
+    else if (what == "status")
+        showStatus();
+    else if (what == "dialog") {
+        if (!dialog)
+            throw ScriptError(line.number, "no dialog is open");
+        showDialog(*dialog);
+    } else
+        throw ScriptError(line.number, "unknown show " + what);
+}
+
+void ScriptDriver::showPoints(const Line& line)
+{
+    int from = line.words.size() > 1 ? number(line, 1, "index") : 0;
+    int to = line.words.size() > 2 ? number(line, 2, "index")
+                                   : std::min(static_cast<int>(ws_.PointCount), kLastPoint);
+    if (from < 0 || to > kLastPoint || from > to)
+        throw ScriptError(line.number, "points run from 0 to 16383");
+    for (int i = from; i <= to; ++i)
+        out_ << i << " " << QString::fromStdString(ws_.WaveText[i]) << " "
+             << Flag(ws_.PointDefined[static_cast<size_t>(i)]) << "\n";
+}
+
+void ScriptDriver::showState()
+{
+    out_ << "PointCount = " << Number(ws_.PointCount) << "\n"
+         << "ToolMode = " << ws_.ToolMode << "\n"
+         << "SelStartX = " << ws_.SelStartX << "\n"
+         << "SelEndX = " << ws_.SelEndX << "\n"
+         << "SelStartPoint = " << Number(ws_.SelStartPoint) << "\n"
+         << "SelEndPoint = " << Number(ws_.SelEndPoint) << "\n"
+         << "SelLast = " << ws_.SelLast << "\n"
+         << "ActiveTag = " << ws_.ActiveTag << "\n"
+         << "ClipboardFull = " << Flag(ws_.ClipboardFull) << "\n"
+         << "PasteColumn = " << ws_.PasteColumn << "\n"
+         << "PlotColumn = " << ws_.PlotColumn << "\n"
+         << "DrawSuspended = " << Flag(ws_.DrawSuspended) << "\n"
+         << "Exiting = " << Flag(ws_.Exiting) << "\n"
+         << "UntitledCount = " << ws_.UntitledCount << "\n"
+         << "FreeSlot = " << ws_.FreeSlot << "\n"
+         << "NewPending = " << Flag(ws_.NewPending) << "\n"
+         << "LoadingFile = " << Flag(ws_.LoadingFile) << "\n"
+         << "SegKind = " << ws_.SegKind << "\n"
+         << "FileName = " << ws_.FileName << "\n"
+         << "SaveDeclined = " << Flag(ws_.SaveDeclined) << "\n"
+         << "InterfaceType = " << ws_.InterfaceType << "\n"
+         << "ComPortNo = " << ws_.ComPortNo << "\n"
+         << "GpibAddress = " << ws_.GpibAddress << "\n";
+    for (int i = 0; i < 5; ++i)
+        out_ << "OsVersionText(" << i << ") = " << ws_.OsVersionText[static_cast<size_t>(i)] << "\n";
+}
+
+void ScriptDriver::showCommands()
+{
+    const CommandState& state = ws_.commands;
+    for (const MenuItemDefinition& item : MenuItems()) {
+        out_ << item.name << (item.caption == "-" ? " separator" : "")
+             << (state.isEnabled(item.name) ? " enabled" : " disabled")
+             << (state.isChecked(item.name) ? " checked" : "") << "\n";
+    }
+    for (int toolbar : {1, 2}) {
+        out_ << "Toolbar" << toolbar << (state.isToolbarEnabled(toolbar) ? " enabled" : " disabled")
+             << "\n";
+        for (const ButtonDefinition& b : ToolbarButtons(toolbar)) {
+            out_ << "Toolbar" << toolbar << " " << b.index;
+            if (b.separator())
+                out_ << " separator\n";
+            else
+                out_ << (state.isButtonEnabled(toolbar, b.index) ? " enabled" : " disabled")
+                     << (state.isButtonPressed(toolbar, b.index) ? " pressed" : "") << "\n";
+        }
+    }
+}
+
+void ScriptDriver::showWindows()
+{
+    for (const auto& window : ws_.windows())
+        out_ << "window \"" << window->caption << "\" tag " << window->tag << " "
+             << StateName(window->state) << (window.get() == ws_.activeWindow() ? " active" : "")
+             << "\n";
+    for (int n = 1; n <= 5; ++n) {
+        const DocumentSlot& slot = ws_.DocSlots[static_cast<size_t>(n - 1)];
+        out_ << "slot " << n << (slot.used ? " used" : " free") << " \"" << slot.title << "\"\n";
+    }
+}
+
+void ScriptDriver::showPlot()
+{
+    out_ << "columns = " << ws_.PlotColumn << "\n";
+    for (int k = 0; k < ws_.PlotColumn; ++k)
+        out_ << k << " " << Number(ws_.PlotY[static_cast<size_t>(k)]) << "\n";
+}
+
+void ScriptDriver::showStatus()
+{
+    for (int i = 0; i < 5; ++i)
+        out_ << "panel " << i + 1 << " = " << ws_.StatusPanel[static_cast<size_t>(i)] << "\n";
+}
+
+void ScriptDriver::showDialog(const DialogForm& dialog)
+{
+    out_ << "dialog " << dialog.caption() << "\n";
+    for (const Control& c : dialog.controls()) {
+        out_ << c.name << " \"" << c.text << "\"" << (c.visible ? " visible" : " hidden")
+             << (c.enabled ? " enabled" : " disabled");
+        if (c.kind == ControlKind::Option || c.kind == ControlKind::Check)
+            out_ << (c.selected ? " selected" : " unselected");
+        if (c.kind == ControlKind::UpDown)
+            out_ << " value " << c.value;
+        out_ << "\n";
+    }
+}
+
+void ScriptDriver::render(const Line& line)
+{
+    need(line, 1);
+    settle();
+    QString path;
+    QPixmap image;
+    if (line.words[0] == "plot") {
+        need(line, 2);
+        path = line.rest.mid(4).trimmed();
+        DocumentWindow* active = ws_.activeWindow();
+        QMdiSubWindow* sub = active ? frame_.subWindowOf(active->id) : nullptr;
+        if (!sub)
+            throw ScriptError(line.number, "render plot needs an open document window");
+        image = sub->grab();
+    } else {
+        path = line.rest;
+        image = frame_.grab();
+    }
+    if (!image.save(path))
+        throw ScriptError(line.number, "cannot write " + path);
+    out_ << "rendered " << path << " " << image.width() << "x" << image.height() << "\n";
+}
+
+}  // namespace tlv

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+
+#include "app/ScriptPrompter.h"
+
+namespace tlv {
+
+class Workspace;
+class Commands;
+class MainWindow;
+class DialogForm;
+
+// Runs a script of commands against the whole application, headless. One command a line;
+// blank lines and lines starting with "#" are skipped. See docs/scripting.md.
+class ScriptDriver {
+public:
+    ScriptDriver(Workspace& workspace, Commands& commands, MainWindow& frame, QTextStream& out,
+                 QTextStream& err);
+    ~ScriptDriver();
+
+    ScriptPrompter& prompter() { return *prompter_; }
+
+    // Runs every line; returns the exit status (0 ran to its end, 2 script error).
+    int run(const QStringList& lines);
+
+private:
+    struct Line {
+        int number = 0;
+        QString command;
+        QStringList words;  // after the command
+        QString rest;       // the text after the command, as written
+    };
+
+    bool nextLine(Line& line);
+    void execute(const Line& line, DialogForm* dialog);
+    void executeDialog(const Line& line, DialogForm& dialog);
+    void runModal(DialogForm& form);
+    void settle();
+
+    void menu(const Line& line);
+    void button(const Line& line);
+    void key(const Line& line);
+    void plot(const Line& line);
+    void window(const Line& line);
+    void show(const Line& line, DialogForm* dialog);
+    void render(const Line& line);
+
+    void showPoints(const Line& line);
+    void showState();
+    void showCommands();
+    void showWindows();
+    void showPlot();
+    void showStatus();
+    void showDialog(const DialogForm& dialog);
+
+    int number(const Line& line, int index, const QString& what) const;
+    double real(const Line& line, int index, const QString& what) const;
+    void need(const Line& line, int count) const;
+
+    Workspace& ws_;
+    Commands& commands_;
+    MainWindow& frame_;
+    QTextStream& out_;
+    QTextStream& err_;
+    std::unique_ptr<ScriptPrompter> prompter_;
+    QStringList lines_;
+    int position_ = 0;
+};
+
+}  // namespace tlv

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/DocumentWindow.h"
+
+namespace tlv {
+
+class Workspace;
+class PlotWidget;
+
+// The client area of a document window (mdiInit): axis labels around the plot box Pic1.
+class DocumentView : public QWidget {
+    Q_OBJECT
+public:
+    DocumentView(Workspace& workspace, int windowId, QWidget* parent = nullptr);
+
+    int windowId() const { return windowId_; }
+    DocumentWindow* window() const;
+    PlotWidget* plot() const { return plot_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Workspace& workspace_;
+    int windowId_;
+    PlotWidget* plot_;
+};
+
+// The plot box Pic1, painted from the model: the active window from the plot cache, any other
+// window from its own store.
+class PlotWidget : public QWidget {
+    Q_OBJECT
+public:
+    PlotWidget(Workspace& workspace, int windowId, QWidget* parent = nullptr);
+
+    // Plot rows of the trace this widget shows.
+    std::vector<double> traceRows() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Workspace& workspace_;
+    int windowId_;
+};
+
+}  // namespace tlv

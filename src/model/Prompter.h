@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+
+namespace tlv {
+
+class DialogForm;
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Information, Exclamation, Critical, Question };
+enum class Answer { Ok, Cancel, Yes, No };
+
+QString ButtonsName(Buttons buttons);
+QString IconName(Icon icon);
+QString AnswerName(Answer answer);
+
+// Everything the logic asks of the user. The frame answers with Qt dialogs; the script driver
+// and the tests answer from a queue and record every prompt.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;
+    // A path, or nothing when the user cancelled.
+    virtual std::optional<QString> openFile(const QString& title, const QString& filter) = 0;
+    virtual std::optional<QString> saveFile(const QString& title, const QString& filter,
+                                            const QString& suggestedName) = 0;
+    // Sets the printer up for the chosen device; false when the user cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // Runs a modal dialog until its form closes.
+    virtual void runModal(DialogForm& form) = 0;
+    virtual void showAbout(const QString& title, const QString& extraLine) = 0;
+    // Opens a help file at its index; false when it cannot be read.
+    virtual bool showHelp(const QString& path) = 0;
+};
+
+}  // namespace tlv

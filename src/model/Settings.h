@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tlv {
+
+// The interface settings kept in "com.ini": three lines, each a whole number ended by CR LF.
+struct InterfaceSettings {
+    int interfaceType = 0;  // 0 serial line, 1 NI card, 2 Agilent card
+    int comPortNo = 1;
+    int gpibAddress = 1;
+};
+
+// The folder that holds com.ini: $TOLVENAR_CONFIG_DIR when set; else the program's folder when
+// it can be written; else the user's configuration folder.
+QString SettingsFolder(const QString& programFolder);
+QString SettingsPath(const QString& programFolder);
+
+// Parses the file's text; a line that is missing, not a whole number or out of range takes
+// its default.
+InterfaceSettings ParseSettings(const QByteArray& text);
+QByteArray FormatSettings(const InterfaceSettings& settings);
+
+// Reads com.ini, creating it with the defaults when it does not exist. A file that cannot be
+// created is reported through error and the defaults are used.
+InterfaceSettings LoadSettings(const QString& path, QString* error = nullptr);
+// Writes com.ini whole; returns false and fills error when it cannot.
+bool SaveSettings(const QString& path, const InterfaceSettings& settings, QString* error = nullptr);
+
+}  // namespace tlv

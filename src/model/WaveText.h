@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Scale.h"
+
+namespace tlv {
+
+// The active waveform as volts texts, one per point. The number each text reads as is kept
+// beside it, so that counting and storing the buffer never parse the same text twice.
+class WaveTextArray {
+public:
+    WaveTextArray();
+
+    const std::string& operator[](int i) const { return texts_[static_cast<size_t>(i)]; }
+    double value(int i) const { return values_[static_cast<size_t>(i)]; }
+    void set(int i, std::string text);
+    // Writes a computed value in the "+0.000000E+00" pattern.
+    void setVolts(int i, double volts);
+    void setEndMarker(int i) { set(i, "999"); }
+    void clear(int i) { set(i, "0"); }
+    int size() const { return kMaxPoints; }
+
+private:
+    std::vector<std::string> texts_;
+    std::vector<double> values_;
+};
+
+}  // namespace tlv

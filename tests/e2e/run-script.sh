@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs one end-to-end script through the program in a private folder and checks its output.
+# usage: run-script.sh PROGRAM SCRIPT.tlv
+set -euo pipefail
+program=$1
+script=$2
+base=${script%.tlv}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 0700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" TOLVENAR_CONFIG_DIR="$work/config" QT_QPA_PLATFORM=offscreen
+export WORK="$work" TOLVENAR_E2E_DIR=$(dirname "$script")
+cd "$work"
+status=0
+"$program" --script "$script" > "$work/out.txt" 2> "$work/err.txt" || status=$?
+expected_status=0
+[ -f "$base.status" ] && expected_status=$(cat "$base.status")
+if [ "$status" != "$expected_status" ]; then
+  echo "exit status $status, expected $expected_status"; cat "$work/out.txt" "$work/err.txt"; exit 1
+fi
+if [ -f "$base.expected" ]; then
+  # The start-up date changes every day.
+  sed -E 's/[0-9]{4}-[0-9]{2}-[0-9]{2}/YYYY-MM-DD/' "$work/out.txt" > "$work/out.norm"
+  diff -u "$base.expected" "$work/out.norm"
+fi
+if [ -f "$base.sh" ]; then
+  bash "$base.sh" "$work"
+fi
+echo "$(basename "$script"): passed"
