@@ -317,3 +317,16 @@ void Workspace::SetWindowState(DocumentWindow* window, WindowState state)
 }
 
 }  // namespace tlv
+
+namespace tlv {
+
+void Workspace::SetWindowCaption(DocumentWindow* window, const QString& caption)
+{
+    if (!window)
+        return;
+    window->caption = caption;
+    if (views)
+        views->windowChanged(*window);
+}
+
+}  // namespace tlv

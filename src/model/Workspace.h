@@ -94,7 +94,9 @@ public:
     // ---- Segment parameters --------------------------------------------------------------
     int SegKind = 0;  // 1 Noise, 2 Sine, 3 Triangle, 4 Ramp, 5 Square, 6 Exp Rise, 7 Exp Fall, 8 DC, 9 Damped Sine
 
-    // ---- Files ---------------------------------------------------------------------------
+    // ---- Segment generators (implemented in synthesis/) ----------------------------------
+
+    // ---- Files (implemented in files/) ---------------------------------------------------
     QString FileName;
     bool SaveDeclined = false;
 
@@ -140,6 +142,7 @@ public:
     // The exit path: closes every window, asking to save the changed ones.
     void CloseAllForExit();
     void SetWindowState(DocumentWindow* window, WindowState state);
+    void SetWindowCaption(DocumentWindow* window, const QString& caption);
     // Whether the active waveform differs from the slot's saved snapshot.
     bool ActiveDocumentChanged();
 
