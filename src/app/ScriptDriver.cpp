@@ -472,7 +472,7 @@ void ScriptDriver::render(const Line& line)
     }
     if (!image.save(path))
         throw ScriptError(line.number, "cannot write " + path);
-    out_ << "rendered " << path << " " << image.width() << "x" << image.height() << "\n";
+    out_ << "rendered " << path << "\n";
 }
 
 }  // namespace tlv

@@ -1,6 +1,7 @@
 #include "app/ScriptPrompter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTextStream>
 
@@ -123,7 +124,7 @@ bool ScriptPrompter::showHelp(const QString& path)
 {
     QFile file(path);
     bool readable = file.open(QIODevice::ReadOnly);
-    out_ << "help " << path << " -> " << (readable ? "index" : "unreadable") << "\n";
+    out_ << "help " << QFileInfo(path).fileName() << " -> " << (readable ? "index" : "unreadable") << "\n";
     out_.flush();
     return readable;
 }

@@ -11,6 +11,8 @@ mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" TOLVENAR_CONFIG_DIR="$work/config" QT_QPA_PLATFORM=offscreen
 export WORK="$work" TOLVENAR_E2E_DIR=$(dirname "$script")
 cd "$work"
+# <name>.setup prepares the folder (a settings file, say) before the program starts.
+[ -f "$base.setup" ] && source "$base.setup"
 status=0
 "$program" --script "$script" > "$work/out.txt" 2> "$work/err.txt" || status=$?
 expected_status=0

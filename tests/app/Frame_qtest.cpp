@@ -1,0 +1,132 @@
+#include <QAction>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "display/DocumentView.h"
+#include "display/PlotPainter.h"
+#include "model/Scale.h"
+#include "support/ImageChecks.h"
+#include "support/RecordingPrompter.h"
+
+using namespace tlv;
+
+// The real frame, driven as a user would: it must follow the command table and route keys.
+class FrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        qputenv("TOLVENAR_CONFIG_DIR", config.path().toLocal8Bit());
+        app = std::make_unique<Application>(config.path());
+        app->setPrompter(&prompter);
+        app->startUp();
+        app->frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app->frame()));
+    }
+
+    void cleanup() { app.reset(); }
+
+    void menusAndButtonsMirrorTheCommandTable()
+    {
+        MainWindow& frame = app->frame();
+        QVERIFY(!frame.menuAction("mnuSave")->isEnabled());
+        QVERIFY(!frame.toolbarAction(1, 3)->isEnabled());
+        QVERIFY(!frame.toolbar(2)->isEnabled());
+        QVERIFY(frame.menuAction("mnuEditselect")->isChecked());
+
+        frame.toolbarAction(1, 1)->trigger();  // New
+        QCOMPARE(app->workspace().windows().size(), size_t(1));
+        QVERIFY(frame.toolbar(2)->isEnabled());
+        QVERIFY(frame.menuAction("mnuSine")->isEnabled());
+        QVERIFY(frame.toolbarAction(2, 1)->isChecked());
+
+        app->workspace().commands.setEnabled("mnuSine", false);
+        app->workspace().commands.setButtonEnabled(2, 6, false);
+        QTRY_VERIFY(!frame.menuAction("mnuSine")->isEnabled());
+        QVERIFY(!frame.toolbarAction(2, 6)->isEnabled());
+
+        frame.toolbarAction(2, 3)->trigger();  // Free hand
+        QVERIFY(frame.toolbarAction(2, 3)->isChecked());
+        QVERIFY(!frame.toolbarAction(2, 1)->isChecked());
+        QVERIFY(!frame.menuAction("mnuEditselect")->isChecked());
+        QCOMPARE(frame.toolbarAction(2, 6)->toolTip(), QString("Sine"));
+        QCOMPARE(frame.toolbarAction(1, 13)->toolTip(), QString("Send waveform"));
+    }
+
+    void shortcutsReachTheirCommands()
+    {
+        MainWindow& frame = app->frame();
+        QStringList ran;
+        for (const char* name : {"mnuClear", "mnuClearall", "mnuSelectall", "mnuIndex"}) {
+            QString item = name;
+            app->commands().add(item, [&ran, item] { ran << item; });
+        }
+        app->workspace().commands.enable({"mnuClear", "mnuClearall", "mnuSelectall"});
+        frame.syncCommands();
+        frame.activateWindow();
+        QTest::keyClick(&frame, Qt::Key_Delete);
+        QTest::keyClick(&frame, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_F1);
+        QCOMPARE(ran, (QStringList{"mnuClear", "mnuClearall", "mnuIndex"}));
+    }
+
+    void helpOpensTheHelpFileFromAnyState()
+    {
+        app->frame().toolbarAction(1, 17)->trigger();
+        QCOMPARE(prompter.shown.last(), "help " + config.path() + "/help.hlp");
+    }
+
+    void documentWindowPaintsGridAndTrace()
+    {
+        Workspace& ws = app->workspace();
+        ws.New();
+        for (int i = 0; i < 3200; ++i)
+            ws.WaveText.setVolts(i, -2.0);
+        ws.WaveText.setEndMarker(3200);
+        ws.CommitEditBuffer();
+        ws.RebuildPlotCache();
+
+        DocumentView* view = app->frame().viewOf(ws.activeWindow()->id);
+        QVERIFY(view);
+        QMdiSubWindow* sub = app->frame().subWindowOf(ws.activeWindow()->id);
+        sub->resize(sub->size() - view->size() + QSize(570 + 58, 370 + 56));
+        QTRY_COMPARE(view->plot()->size(), QSize(570, 370));
+        QImage image = view->plot()->grab().toImage();
+        QVERIFY(PaintedNear(image, 0, 200, kGridColour));
+        QVERIFY(PaintedNear(image, 100, 38, kGridColour));
+        QVERIFY(PaintedNear(image, 60, MillivoltsToPlotY(-2000), kTraceColour));
+        QVERIFY(!PaintedNear(image, 150, MillivoltsToPlotY(-2000), kTraceColour));  // 100 columns
+
+        ws.SetWindowState(ws.activeWindow(), WindowState::Maximized);
+        QTRY_VERIFY(sub->isMaximized());
+        ws.SetWindowState(ws.activeWindow(), WindowState::Normal);
+        QTRY_VERIFY(!sub->isMaximized());
+    }
+
+    void closeBoxRunsTheWindowClose()
+    {
+        Workspace& ws = app->workspace();
+        ws.New();
+        ws.New();
+        QMdiSubWindow* sub = app->frame().subWindowOf(ws.activeWindow()->id);
+        sub->close();
+        QTRY_COMPARE(ws.windows().size(), size_t(1));
+        QTRY_COMPARE(app->frame().mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(ws.activeWindow()->caption, QString("Untitled Waveform Data 1"));
+    }
+
+private:
+    QTemporaryDir config;
+    RecordingPrompter prompter;
+    std::unique_ptr<Application> app;
+};
+
+QTEST_MAIN(FrameTest)
+#include "Frame_qtest.moc"

@@ -1,0 +1,35 @@
+# Five document windows, the sixth refused, slot reuse, and exit writing com.ini.
+show status
+menu mnuNew
+menu mnuNew
+menu mnuNew
+menu mnuNew
+button Toolbar1 1
+show windows
+answer ok
+menu mnuNew
+show windows
+window select Untitled Waveform Data 2
+show state
+window close
+menu mnuNew
+show windows
+window state maximized
+render max.png
+render plot max-plot.png
+window state normal
+render plot normal-plot.png
+window state minimized
+show windows
+menu mnuCascade
+menu mnuTile
+menu mnuClose
+menu mnuClose
+menu mnuClose
+menu mnuClose
+menu mnuClose
+show windows
+menu mnuClose
+button Toolbar2 6
+menu mnuExit
+echo not reached

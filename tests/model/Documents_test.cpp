@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "model/VoltsText.h"
+#include "model/Workspace.h"
+#include "support/RecordingPrompter.h"
+
+using namespace tlv;
+
+class DocumentsTest : public ::testing::Test {
+protected:
+    DocumentsTest()
+    {
+        ws.prompter = &prompter;
+        ws.saveCommand = [this] { ++saves; };
+    }
+
+    void write(const std::vector<double>& volts)
+    {
+        for (size_t i = 0; i < volts.size(); ++i) {
+            ws.WaveText.setVolts(static_cast<int>(i), volts[i]);
+            ws.PointDefined[i] = true;
+        }
+        ws.WaveText.setEndMarker(static_cast<int>(volts.size()));
+        ws.CommitEditBuffer();
+    }
+
+    Workspace ws;
+    RecordingPrompter prompter;
+    int saves = 0;
+};
+
+TEST_F(DocumentsTest, FiveWindowsThenTheLimitThenSlotReuse)
+{
+    std::vector<DocumentWindow*> windows;
+    for (int i = 1; i <= 5; ++i) {
+        windows.push_back(ws.New());
+        ASSERT_NE(windows.back(), nullptr);
+        EXPECT_EQ(windows.back()->caption, QString("Untitled Waveform Data %1").arg(i));
+        EXPECT_EQ(windows.back()->tag, QString::number(i));
+    }
+    EXPECT_EQ(ws.New(), nullptr);
+    EXPECT_EQ(prompter.shown.value(0), "TLV | Too many open Windows.  Close some and try again");
+    EXPECT_EQ(ws.windows().size(), 5u);
+    EXPECT_FALSE(ws.LoadingFile);
+    EXPECT_FALSE(ws.NewPending);
+
+    ws.CloseWindow(windows[1]);
+    EXPECT_FALSE(ws.DocSlots[1].used);
+    EXPECT_TRUE(ws.DocSlots[1].title.isEmpty());
+    DocumentWindow* sixth = ws.New();
+    ASSERT_NE(sixth, nullptr);
+    EXPECT_EQ(sixth->caption, "Untitled Waveform Data 6");
+    EXPECT_EQ(sixth->tag, "2");
+    EXPECT_EQ(ws.DocSlots[1].title, "Untitled Waveform Data 6");
+    EXPECT_EQ(ws.activeWindow(), sixth);
+    EXPECT_EQ(ws.ActiveTag, 2);
+}
+
+TEST_F(DocumentsTest, SwitchingWindowsRestoresEachWaveformExactly)
+{
+    DocumentWindow* a = ws.New();
+    std::vector<double> first = {0.1, -1.0 / 3, 4.999999, -5.0, 0.0};
+    for (size_t i = 0; i < first.size(); ++i)
+        ws.WaveText.set(static_cast<int>(i), GeneralNumberText(first[i]));
+    ws.WaveText.setEndMarker(5);
+    ws.CommitEditBuffer();
+    DocumentWindow* b = ws.New();
+    write({2.5, 2.5});
+    EXPECT_EQ(ws.PointCount, 2);
+
+    for (int round = 0; round < 3; ++round) {
+        ws.ActivateWindow(a);
+        ASSERT_EQ(ws.PointCount, 5);
+        for (size_t i = 0; i < first.size(); ++i)
+            EXPECT_EQ(ws.WaveText.value(static_cast<int>(i)), first[i]);
+        EXPECT_EQ(ws.WaveText[5], "999");
+        EXPECT_TRUE(ws.PointDefined[4]);
+        EXPECT_FALSE(ws.PointDefined[5]);
+        EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
+        EXPECT_FALSE(ws.commands.isEnabled("mnuUndo"));
+        ws.ActivateWindow(b);
+        ASSERT_EQ(ws.PointCount, 2);
+        EXPECT_EQ(ws.WaveText.value(1), 2.5);
+        EXPECT_EQ(ws.WaveText[3], "0");
+    }
+}
+
+TEST_F(DocumentsTest, CloseAsksOnlyForAChangedDocument)
+{
+    ws.New();
+    ws.CloseWindow(ws.activeWindow());  // new and empty
+    EXPECT_TRUE(prompter.shown.isEmpty());
+
+    ws.New();
+    write({1.0, 2.0});
+    ws.activeSlot()->markSaved(2);  // as just saved
+    ws.CloseWindow(ws.activeWindow());
+    EXPECT_TRUE(prompter.shown.isEmpty());
+
+    ws.New();
+    write({1.0, 2.0});
+    prompter.answers.push_back(Answer::Yes);
+    ws.CloseWindow(ws.activeWindow());
+    EXPECT_EQ(prompter.shown, QStringList{"TLV | Save changes to Untitled Waveform Data 3?"});
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(ws.MsgAnswer, "6");
+    EXPECT_FALSE(ws.DocSlots[2].used);
+    EXPECT_EQ(ws.DocSlots[2].store[0], 0.0);
+}
+
+TEST_F(DocumentsTest, AShortenedDocumentCountsAsChanged)
+{
+    ws.New();
+    write({1.0, 2.0, 3.0});
+    ws.activeSlot()->markSaved(3);
+    for (int i = 0; i < 4; ++i)
+        ws.WaveText.clear(i);
+    ws.CommitEditBuffer();  // everything cleared: no points left
+    ws.CloseWindow(ws.activeWindow());
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].startsWith("TLV | Save changes to "));
+    EXPECT_EQ(saves, 0);  // answered No
+}
+
+TEST_F(DocumentsTest, ClosingTheLastWindowDisablesTheDocumentCommands)
+{
+    ws.New();
+    write({1.0});
+    DocumentWindow* other = ws.New();
+    ws.CloseWindow(other);
+    EXPECT_TRUE(ws.commands.isToolbarEnabled(2));
+    EXPECT_EQ(ws.PointCount, 1);  // the remaining window is active again
+    ws.Close();  // asks, takes No
+    EXPECT_TRUE(ws.windows().empty());
+    EXPECT_FALSE(ws.commands.isToolbarEnabled(2));
+    for (const char* item : {"mnuClose", "mnuSave", "mnuSine", "mnuFreehand", "mnuClear", "mnuExpand"})
+        EXPECT_FALSE(ws.commands.isEnabled(item)) << item;
+    EXPECT_FALSE(ws.commands.isButtonEnabled(1, 3));
+    EXPECT_FALSE(ws.commands.isButtonPressed(2, 1));
+    ws.Close();  // nothing left: nothing happens
+    EXPECT_TRUE(ws.windows().empty());
+}
+
+TEST_F(DocumentsTest, ExitAsksForEachChangedDocumentWithTheProgramTitle)
+{
+    ws.New();
+    write({1.0});
+    ws.New();
+    ws.New();
+    write({-1.0, 0.5});
+    prompter.answers = {Answer::Yes, Answer::No};
+    ws.CloseAllForExit();
+    EXPECT_EQ(prompter.shown, (QStringList{"Tolvenar | Save changes to Untitled Waveform Data 3?",
+                                           "Tolvenar | Save changes to Untitled Waveform Data 1?"}));
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(ws.windows().empty());
+    EXPECT_TRUE(ws.Exiting);
+    for (const DocumentSlot& slot : ws.DocSlots)
+        EXPECT_FALSE(slot.used);
+}
+
+TEST_F(DocumentsTest, NewRestoresAMaximisedWindowAndOffersTheWaveformCommands)
+{
+    DocumentWindow* first = ws.New();
+    ws.SetWindowState(first, WindowState::Maximized);
+    ws.New();
+    EXPECT_EQ(first->state, WindowState::Normal);
+    EXPECT_TRUE(ws.commands.isEnabled("mnuSine"));
+    EXPECT_TRUE(ws.commands.isEnabled("mnuClose"));
+    EXPECT_FALSE(ws.commands.isEnabled("mnuSave"));
+    EXPECT_TRUE(ws.commands.isToolbarEnabled(2));
+    EXPECT_TRUE(ws.commands.isButtonPressed(2, 1));
+}

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/Scale.h"
+#include "model/VoltsText.h"
+#include "model/Workspace.h"
+#include "support/RecordingPrompter.h"
+
+using namespace tlv;
+
+TEST(Scale, ConversionsUseTheirOwnSpans)
+{
+    EXPECT_NEAR(MillivoltsToPlotY(5000), -0.0608, 1e-4);
+    EXPECT_NEAR(MillivoltsToPlotY(0), 151.9696, 1e-4);
+    EXPECT_DOUBLE_EQ(MillivoltsToPlotY(-5000), 304.0);
+    EXPECT_DOUBLE_EQ(PlotYToMillivolts(152), 0.0);
+    EXPECT_DOUBLE_EQ(PlotYToMillivolts(0), 5000.0);
+    EXPECT_DOUBLE_EQ(PlotYToMillivolts(304), -5000.0);
+    EXPECT_DOUBLE_EQ(PlotXToPoint(512), 16383.0);
+    EXPECT_DOUBLE_EQ(PlotXToPoint(10), 10 * 16383.0 / 512);
+    EXPECT_DOUBLE_EQ(PlotYFromCentre(100), -52.0);
+}
+
+TEST(VoltsText, SignedScientificPattern)
+{
+    EXPECT_EQ(FormatVoltsText(0), "+0.000000E+00");
+    EXPECT_EQ(FormatVoltsText(-0.0), "+0.000000E+00");
+    EXPECT_EQ(FormatVoltsText(1.25), "+1.250000E+00");
+    EXPECT_EQ(FormatVoltsText(-1.25), "-1.250000E+00");
+    EXPECT_EQ(FormatVoltsText(5), "+5.000000E+00");
+    EXPECT_EQ(FormatVoltsText(0.0012345678), "+1.234568E-03");
+    EXPECT_EQ(FormatVoltsText(-4.99999999), "-5.000000E+00");
+}
+
+TEST(VoltsText, BothFormsReadBackToTheirValue)
+{
+    for (double v : {0.0, 1.25, -3.3333333333333335, 4.999999999, -5.0, 1e-7}) {
+        EXPECT_EQ(TextToNumber(GeneralNumberText(v)), v);
+        EXPECT_NEAR(TextToNumber(FormatVoltsText(v)), v, 5e-7 * std::max(1.0, std::abs(v)));
+    }
+    EXPECT_EQ(TextToNumber("999"), 999.0);
+    EXPECT_EQ(TextToNumber(""), 0.0);
+    EXPECT_EQ(TextToNumber("  -2.5abc"), -2.5);
+    EXPECT_EQ(TextToNumber("abc"), 0.0);
+    EXPECT_EQ(TextToNumber("1e"), 1.0);
+    EXPECT_EQ(TextToNumber("+.5"), 0.5);
+    EXPECT_TRUE(std::isinf(TextToNumber("1e999")));
+    EXPECT_TRUE(IsNumber(" 12.5 "));
+    EXPECT_FALSE(IsNumber("12.5x"));
+    EXPECT_FALSE(IsNumber("."));
+    EXPECT_FALSE(IsNumber("-"));
+}
+
+class WorkspaceTest : public ::testing::Test {
+protected:
+    WorkspaceTest() { ws.prompter = &prompter; }
+
+    // Writes values as an editing command would, with the end marker after them.
+    void write(const std::vector<double>& volts)
+    {
+        for (size_t i = 0; i < volts.size(); ++i) {
+            ws.WaveText.setVolts(static_cast<int>(i), volts[i]);
+            ws.PointDefined[i] = true;
+        }
+        if (volts.size() < kMaxPoints)
+            ws.WaveText.setEndMarker(static_cast<int>(volts.size()));
+        ws.CommitEditBuffer();
+    }
+
+    Workspace ws;
+    RecordingPrompter prompter;
+};
+
+TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
+{
+    ws.New();
+    write({1.0, 0.0, 0.0});  // trailing zeros still count: the marker ends the scan
+    EXPECT_EQ(ws.PointCount, 3);
+    const auto& store = ws.DocSlots[0].store;
+    EXPECT_EQ(store[0], 1.0);
+    EXPECT_EQ(store[2], 0.0);
+    EXPECT_EQ(store[3], kEndMarker);
+    EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
+    EXPECT_TRUE(ws.commands.isButtonEnabled(1, 13));
+    EXPECT_TRUE(ws.commands.isButtonPressed(2, 1));
+
+    for (int i = 0; i < 4; ++i)
+        ws.WaveText.clear(i);
+    ws.CommitEditBuffer();
+    EXPECT_EQ(ws.PointCount, 0);
+    EXPECT_EQ(ws.DocSlots[0].store[0], kEndMarker);
+    EXPECT_FALSE(ws.commands.isEnabled("mnuClearall"));
+    EXPECT_FALSE(ws.commands.isButtonEnabled(1, 3));
+}
+
+TEST_F(WorkspaceTest, BufferWithoutMarkerIsCountedOneShort)
+{
+    ws.New();
+    for (int i = 0; i < 5; ++i)
+        ws.WaveText.setVolts(i, 1.0);
+    ws.WaveText.set(7, "");
+    ws.CommitEditBuffer();
+    EXPECT_EQ(ws.PointCount, 4);
+    EXPECT_EQ(ws.WaveText[7], "0");
+}
+
+TEST_F(WorkspaceTest, FullDocumentKeepsItsPointsAcrossActivation)
+{
+    DocumentWindow* first = ws.New();
+    auto& store = ws.DocSlots[0].store;
+    for (int i = 0; i < kMaxPoints; ++i)
+        store[static_cast<size_t>(i)] = 0.5;
+    store[kMaxPoints] = kEndMarker;
+    ws.New();
+    ws.ActivateWindow(first);
+    EXPECT_EQ(ws.PointCount, kMaxPoints);
+    EXPECT_EQ(ws.WaveText.value(kLastPoint), 0.5);
+    EXPECT_EQ(ws.PlotColumn, 512);
+    EXPECT_EQ(ws.PlotY[512], 0.0);
+}
+
+TEST_F(WorkspaceTest, PlotCacheTakesEveryThirtySecondPoint)
+{
+    ws.New();
+    write(std::vector<double>(16, 5.0));
+    ws.RebuildPlotCache();
+    EXPECT_EQ(ws.PlotColumn, 1);
+    EXPECT_NEAR(ws.PlotY[0], -0.0608, 1e-4);
+
+    std::vector<double> ramp(65);
+    for (size_t i = 0; i < ramp.size(); ++i)
+        ramp[i] = -5.0 + static_cast<double>(i) / 10;
+    write(ramp);
+    ws.RebuildPlotCache();
+    ASSERT_EQ(ws.PlotColumn, 3);
+    EXPECT_DOUBLE_EQ(ws.PlotY[1], MillivoltsToPlotY(ramp[32] * 1000));
+    EXPECT_DOUBLE_EQ(ws.PlotY[2], MillivoltsToPlotY(ramp[64] * 1000));
+}
+
+TEST_F(WorkspaceTest, CaptureSelectionTakesThePointsUnderTheColumns)
+{
+    ws.New();
+    std::vector<double> values(1000);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = static_cast<double>(i) / 1000;
+    values[330] = -5.2;
+    write(values);
+
+    ws.SelStartX = ws.SelEndX = 10;
+    ws.CaptureSelection();
+    EXPECT_EQ(ws.SelLast, 32);
+    EXPECT_DOUBLE_EQ(ws.SelVolts[0], 0.319);
+    EXPECT_DOUBLE_EQ(ws.SelVolts[11], -5.0);  // point 330 is below -5.01 V
+    EXPECT_DOUBLE_EQ(ws.SelPreview[1], ws.SelVolts[32]);
+    EXPECT_TRUE(ws.commands.isButtonEnabled(1, 9));
+    EXPECT_FALSE(ws.commands.isButtonEnabled(1, 11));
+
+    ws.SelStartX = 3;
+    ws.SelEndX = 0;  // dragged leftwards
+    ws.CaptureSelection();
+    EXPECT_EQ(ws.SelStartX, 0);
+    EXPECT_EQ(ws.SelEndX, 3);
+    EXPECT_EQ(ws.SelLast, 127);
+
+    ws.SelStartX = 0;
+    ws.SelEndX = 0;
+    ws.CaptureSelection();
+    EXPECT_EQ(ws.SelLast, 31);
+}
+
+TEST_F(WorkspaceTest, SelectionPastTheEndStopsAtTheMarker)
+{
+    ws.New();
+    write(std::vector<double>(100, 1.0));
+    ws.commands.enable({"mnuInvert"});
+    ws.SelStartX = 2;
+    ws.SelEndX = 40;
+    ws.CaptureSelection();
+    EXPECT_EQ(ws.SelLast, 36);  // points 63..99
+    EXPECT_TRUE(ws.commands.isEnabled("mnuInvert"));  // neither 2 nor 34 values: left alone
+}
+
+TEST_F(WorkspaceTest, TwoOrThirtyFourCapturedValuesDisableTheMathItems)
+{
+    ws.New();
+    write(std::vector<double>(321, 1.0));
+    for (int16_t column : {int16_t(10), int16_t(0)}) {
+        ws.commands.enable({"mnuInvert", "mnuAdd", "mnuAbsolute"});
+        ws.commands.disable({"mnuExpand"});
+        ws.SelStartX = ws.SelEndX = column;
+        ws.CaptureSelection();
+        if (column == 10) {
+            ASSERT_EQ(ws.SelLast, 1);  // points 319 and 320, then the marker
+            EXPECT_FALSE(ws.commands.isEnabled("mnuInvert"));
+            EXPECT_FALSE(ws.commands.isEnabled("mnuAdd"));
+            EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
+        } else {
+            ASSERT_EQ(ws.SelLast, 31);
+            EXPECT_TRUE(ws.commands.isEnabled("mnuInvert"));
+            EXPECT_FALSE(ws.commands.isEnabled("mnuExpand"));
+        }
+    }
+}
