@@ -1,0 +1,58 @@
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+#include "display/PlotGeometry.h"
+#include "display/PlotPainter.h"
+#include "model/Workspace.h"
+
+namespace {
+
+// A workspace with one document of 16384 points, committed once.
+struct FullDocument {
+    FullDocument()
+    {
+        ws.New();
+        for (int i = 0; i < tlv::kMaxPoints; ++i)
+            ws.WaveText.setVolts(i, 4.5 * std::sin(i / 500.0));
+        ws.CommitEditBuffer();
+    }
+    tlv::Workspace ws;
+};
+
+void BM_CommitEditBuffer(benchmark::State& state)
+{
+    FullDocument doc;
+    for (auto _ : state)
+        doc.ws.CommitEditBuffer();
+}
+BENCHMARK(BM_CommitEditBuffer)->Unit(benchmark::kMicrosecond);
+
+void BM_RebuildPlotCache(benchmark::State& state)
+{
+    FullDocument doc;
+    for (auto _ : state)
+        doc.ws.RebuildPlotCache();
+}
+BENCHMARK(BM_RebuildPlotCache)->Unit(benchmark::kMicrosecond);
+
+void BM_FullPlotRender(benchmark::State& state)
+{
+    FullDocument doc;
+    doc.ws.RebuildPlotCache();
+    QSize client = tlv::NormalClientSize();
+    QImage image(client, QImage::Format_RGB32);
+    QRect box = tlv::BoxRect(client);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::lightGray);
+        tlv::PaintAxisLabels(painter, client, tlv::WindowState::Normal);
+        painter.translate(box.topLeft());
+        tlv::PaintPlot(painter, box.size(), tlv::WindowState::Normal, doc.ws.PlotY.data(),
+                       doc.ws.PlotColumn);
+    }
+}
+BENCHMARK(BM_FullPlotRender)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
