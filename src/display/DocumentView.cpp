@@ -1,5 +1,7 @@
 #include "display/DocumentView.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "display/PlotGeometry.h"
@@ -50,6 +52,8 @@ PlotWidget::PlotWidget(Workspace& workspace, int windowId, QWidget* parent)
     : QWidget(parent), workspace_(workspace), windowId_(windowId)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 std::vector<double> PlotWidget::traceRows() const
@@ -63,6 +67,68 @@ std::vector<double> PlotWidget::traceRows() const
     if (DocumentSlot* slot = workspace_.slotOf(w->tag))
         return Workspace::PlotRowsOfStore(slot->store);
     return {};
+}
+
+namespace {
+int ButtonCode(Qt::MouseButtons buttons)
+{
+    int code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+}  // namespace
+
+void PlotWidget::forward(PlotInput::Type type, QMouseEvent* event)
+{
+    DocumentWindow* w = workspace_.findWindow(windowId_);
+    if (!w || w != workspace_.activeWindow() || !workspace_.plotInput || width() <= 0 || height() <= 0)
+        return;
+    QSizeF scale = BoxScale(w->state);
+    PlotInput input;
+    input.type = type;
+    input.x = static_cast<float>(event->position().x() * scale.width() / width());
+    input.y = static_cast<float>(event->position().y() * scale.height() / height());
+    input.button = type == PlotInput::Type::Move ? ButtonCode(event->buttons())
+                                                 : ButtonCode(event->button());
+    workspace_.plotInput(input);
+}
+
+void PlotWidget::mousePressEvent(QMouseEvent* event)
+{
+    forward(PlotInput::Type::Press, event);
+}
+
+void PlotWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    forward(PlotInput::Type::Move, event);
+}
+
+void PlotWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    forward(PlotInput::Type::Release, event);
+    forward(PlotInput::Type::Click, event);
+}
+
+void PlotWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    forward(PlotInput::Type::DoubleClick, event);
+}
+
+void PlotWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (!workspace_.plotInput || workspace_.findWindow(windowId_) != workspace_.activeWindow()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    PlotInput input;
+    input.type = PlotInput::Type::Key;
+    input.key = event->key();
+    workspace_.plotInput(input);
 }
 
 void PlotWidget::paintEvent(QPaintEvent*)

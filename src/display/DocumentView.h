@@ -42,8 +42,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Hands mouse input to the mouse tools in plot units.
+    void forward(PlotInput::Type type, QMouseEvent* event);
+
     Workspace& workspace_;
     int windowId_;
 };

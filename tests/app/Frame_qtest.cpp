@@ -110,6 +110,26 @@ private slots:
         QTRY_VERIFY(!sub->isMaximized());
     }
 
+    void plotMouseInputArrivesInPlotUnits()
+    {
+        Workspace& ws = app->workspace();
+        ws.New();
+        std::vector<PlotInput> received;
+        ws.plotInput = [&](const PlotInput& input) { received.push_back(input); };
+        DocumentView* view = app->frame().viewOf(ws.activeWindow()->id);
+        QWidget* plot = view->plot();
+        QSize box = plot->size();
+        QPoint pixel(box.width() / 2, box.height() / 4);  // plot x 285, y 92.5
+        QTest::mousePress(plot, Qt::RightButton, {}, pixel);
+        QTest::mouseRelease(plot, Qt::RightButton, {}, pixel);
+        QVERIFY(received.size() >= 2);
+        QCOMPARE(received[0].type, PlotInput::Type::Press);
+        QCOMPARE(received[0].button, 2);
+        QVERIFY(std::abs(received[0].x - 570.0 * pixel.x() / box.width()) < 0.01);
+        QVERIFY(std::abs(received[0].y - 370.0 * pixel.y() / box.height()) < 0.01);
+        QCOMPARE(received[1].type, PlotInput::Type::Release);
+    }
+
     void closeBoxRunsTheWindowClose()
     {
         Workspace& ws = app->workspace();
