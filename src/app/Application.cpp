@@ -1,11 +1,15 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "synthesis/SynthesisCommands.h"
 
 namespace tlv {
 
 // Each subsystem registers the handlers of its own menu items and buttons here.
-static void RegisterSubsystems(Workspace&, Commands&) {}
+static void RegisterSubsystems(Workspace& ws, Commands& commands)
+{
+    RegisterSynthesisCommands(ws, commands);
+}
 
 Application::Application(const QString& programFolder)
     : commands_(workspace_, programFolder),

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -41,6 +42,9 @@ FormDialog::FormDialog(DialogForm& form, QWidget* parent) : QDialog(parent), for
 {
     setWindowTitle(form.caption());
     setFixedSize(form.size());
+    if (parent)
+        if (std::optional<QPoint> at = form.placement(parent->window()->frameGeometry()))
+            move(*at);
     build();
     refresh();
     form_.setChangeListener([this] { refresh(); });
@@ -161,8 +165,13 @@ void FormDialog::refresh()
 
 bool FormDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && !refreshing_ && !form_.isClosed())
-        form_.leave(watched->objectName());
+    // Switching to another window or opening a popup menu does not leave the control: a check
+    // fired then would judge half-typed text, or stack a second message on the first.
+    if (event->type() == QEvent::FocusOut && !refreshing_ && !form_.isClosed()) {
+        Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            form_.leave(watched->objectName());
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -14,6 +14,11 @@ const Control* DialogForm::control(const QString& name) const
 
 void DialogForm::paintPicture(const QString&, QPainter&, QSize) const {}
 
+std::optional<QPoint> DialogForm::placement(const QRect&) const
+{
+    return std::nullopt;
+}
+
 Control& DialogForm::add(Control control)
 {
     controls_.push_back(std::move(control));

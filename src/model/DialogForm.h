@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -48,6 +49,9 @@ public:
 
     // Draws a picture control; the default leaves it blank.
     virtual void paintPicture(const QString& name, QPainter& painter, QSize size) const;
+    // Where the dialog's top-left corner goes, given the frame window's outer geometry (pixels);
+    // nothing leaves the placement to the window system.
+    virtual std::optional<QPoint> placement(const QRect& frame) const;
 
     // The view refreshes itself from the controls after this is called.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }

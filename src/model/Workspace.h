@@ -14,6 +14,7 @@
 
 namespace tlv {
 
+class DialogForm;
 class Prompter;
 
 // One document slot: the window's points, its saved snapshot and its title.
@@ -95,6 +96,42 @@ public:
     int SegKind = 0;  // 1 Noise, 2 Sine, 3 Triangle, 4 Ramp, 5 Square, 6 Exp Rise, 7 Exp Fall, 8 DC, 9 Damped Sine
 
     // ---- Segment generators (implemented in synthesis/) ----------------------------------
+    QString SegKindName;      // the list text when the New Segment OK was pressed
+    double SegPoints = 0;
+    double SegCycles = 0;
+    double SegPhase = 0;      // degrees
+    double SegAmplitude = 0;  // millivolts
+    double SegOffset = 0;     // millivolts
+    double SegDamp = 0;
+    double SegDuty = 0;       // fraction of the period
+    // Set by a shape button: its generator takes the toolbar defaults, then clears the flag.
+    bool ToolbarSine = false, ToolbarTriangle = false, ToolbarSquare = false, ToolbarRamp = false,
+         ToolbarDamped = false, ToolbarExpRise = false, ToolbarExpFall = false,
+         ToolbarNoise = false, ToolbarDc = false;
+    // Which combine dialog is open; while one is, the New Segment OK previews instead of writing.
+    bool AddPending = false, SubtractPending = false, MultiplyPending = false;
+    int16_t PreviewCount = 0;  // standard-wave points in WorkVolts
+    // The New Segment dialog while it is open; the generators read its boxes.
+    const DialogForm* SegmentDialog = nullptr;
+
+    void InsertNoise();
+    void InsertSine();
+    void InsertTriangle();
+    void InsertRamp();
+    void InsertSquare();
+    void InsertExpRise();
+    void InsertExpFall();
+    void InsertDc();
+    void InsertDampedSine();
+    void PreviewNoise();
+    void PreviewSine();
+    void PreviewTriangle();
+    void PreviewRamp();
+    void PreviewSquare();
+    void PreviewExpRise();
+    void PreviewExpFall();
+    void PreviewDc();
+    void PreviewDampedSine();
 
     // ---- Files (implemented in files/) ---------------------------------------------------
     QString FileName;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/DialogForm.h"
+
+namespace tlv {
+
+class Workspace;
+
+// frmNewSegment: the shape and its parameters for the next segment. OK hands over to the
+// writing generator, or to its preview twin while a combine dialog is open. Each box judges its
+// text when it loses the focus; a closed form takes no input, so nothing is judged while the
+// dialog goes away.
+class NewSegmentForm : public DialogForm {
+public:
+    // Loads the dialog for the shape in SegKind.
+    explicit NewSegmentForm(Workspace& ws);
+    ~NewSegmentForm() override;
+
+    // Shows the fields of the shape in SegKind and, in combine mode, locks the points box to the
+    // selection.
+    void ArrangeFields();
+
+    std::optional<QPoint> placement(const QRect& frame) const override;
+
+protected:
+    void focusLeft(const QString& name) override;
+    void clicked(const QString& name) override;
+    void listPicked(const QString& name) override;
+    void spun(const QString& name) override;
+
+private:
+    bool combinePending() const;
+    void checkBox(const QString& name);
+    void writeDefaults();
+    void ok();
+    void cancel();
+
+    Workspace& ws_;
+};
+
+}  // namespace tlv
