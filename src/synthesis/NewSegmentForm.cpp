@@ -121,9 +121,10 @@ NewSegmentForm::NewSegmentForm(Workspace& ws) : DialogForm("New Segment", QSize(
         updown.maximum = f.maximum;
         updown.step = f.step;
     }
-    add(MakeControl("cmdDefault", ControlKind::Button, QRect(244, kTop, 80, 28), "Default"));
-    add(MakeControl("cmdOK", ControlKind::Button, QRect(244, kTop + 40, 80, 28), "OK"));
-    add(MakeControl("cmdCancel", ControlKind::Button, QRect(244, kTop + 80, 80, 28), "Cancel"));
+    // OK comes first, so that Enter in a box presses it.
+    add(MakeControl("cmdOK", ControlKind::Button, QRect(244, kTop, 80, 28), "OK"));
+    add(MakeControl("cmdCancel", ControlKind::Button, QRect(244, kTop + 36, 80, 28), "Cancel"));
+    add(MakeControl("cmdDefault", ControlKind::Button, QRect(244, kTop + 88, 80, 28), "Default"));
 
     ws_.SegmentDialog = this;
     setText("txtPoint", "2000");

@@ -64,69 +64,31 @@ TEST_F(Generators, ToolbarSineOnAnEmptyDocument)
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(Generators, SegmentsAppendAndKeepTheUndoSnapshot)
-{
-    ws.ToolbarDc = true;
-    ws.InsertDc();
-    InsertFromDialog(Shape::Dc, {{"txtPoint", "100"}, {"txtOffset", "2.5"}});
-
-    EXPECT_EQ(ws.PointCount, 2100);
-    EXPECT_EQ(Text(1999), "+0.000000E+00");
-    EXPECT_EQ(Text(2000), "+2.500000E+00");
-    EXPECT_EQ(Text(2099), "+2.500000E+00");
-    EXPECT_EQ(Text(2100), "999");
-    EXPECT_EQ(ws.UndoVolts[1999], 0.0);
-    EXPECT_EQ(ws.UndoVolts[2000], kEndMarker);
-    EXPECT_EQ(ws.UndoVolts[2001], 0.0);
-}
-
 TEST_F(Generators, RoomCheckRefusesOnlyBeyond16383)
 {
-    InsertFromDialog(Shape::Dc, {{"txtPoint", "14383"}, {"txtOffset", "1"}});
+    InsertFromDialog(Shape::Dc, {{"txtPoint", "14384"}, {"txtOffset", "1"}});
+    ws.ToolMode = 1;
     ws.ToolbarSine = true;
-    ws.InsertSine();
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(ws.PointCount, 16383);
-    EXPECT_EQ(Text(14382), "+1.000000E+00");
-    EXPECT_EQ(Text(14383), "+0.000000E+00");
-    EXPECT_EQ(Text(16383), "999");
-
-    ws.ToolbarDc = true;
-    ws.InsertDc();  // 16383 + 2000
+    ws.InsertSine();  // 14384 + 2000
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, "Shortage Editing Space ");
     EXPECT_EQ(prompter.messages[0].title, "TLV");
     EXPECT_EQ(prompter.messages[0].buttons, Buttons::Ok);
-    EXPECT_EQ(Text(16383), "999");
-    EXPECT_EQ(ws.activeSlot()->store[16383], kEndMarker);
-    EXPECT_EQ(ws.UndoVolts[14383], kEndMarker);  // the snapshot of the accepted Sine
-}
-
-TEST_F(Generators, OneMorePointIsRefused)
-{
-    InsertFromDialog(Shape::Dc, {{"txtPoint", "14384"}});
-    ws.ToolbarRamp = true;
-    ws.InsertRamp();
-    ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(ws.PointCount, 14384);
     EXPECT_EQ(Text(14384), "999");
-    EXPECT_FALSE(ws.ToolbarRamp);
-}
+    EXPECT_EQ(ws.UndoVolts[14384], 0.0);  // no snapshot was taken
+    EXPECT_FALSE(ws.ToolbarSine);
+    EXPECT_EQ(ws.ToolMode, 0);
 
-TEST_F(Generators, DcAndClippedSineTexts)
-{
-    InsertFromDialog(Shape::Dc, {{"txtPoint", "16"}, {"txtOffset", "-1"}});
-    EXPECT_EQ(Text(0), "-1.000000E+00");
-    EXPECT_EQ(Text(15), "-1.000000E+00");
-
-    InsertFromDialog(Shape::Sine, {{"txtPoint", "2000"}, {"txtOffset", "2"}});
-    // Points 16.. hold the sine: the crest region is flattened at +5 V.
-    int clipped = 0;
-    for (int i = 16; i < 2016; ++i)
-        clipped += Text(i) == "+5.000000E+00";
-    EXPECT_GT(clipped, 500);
-    EXPECT_EQ(Text(16 + 500), "+5.000000E+00");
-    EXPECT_EQ(Text(16 + 1500), "-3.000000E+00");
+    InsertFromDialog(Shape::Dc, {{"txtPoint", "1999"}, {"txtOffset", "-1"}});  // 14384 + 1999
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(ws.PointCount, 16383);
+    EXPECT_EQ(Text(14383), "+1.000000E+00");
+    EXPECT_EQ(Text(14384), "-1.000000E+00");
+    EXPECT_EQ(Text(16383), "999");
+    EXPECT_EQ(ws.activeSlot()->store[16383], kEndMarker);
+    EXPECT_EQ(ws.UndoVolts[14383], 1.0);
+    EXPECT_EQ(ws.UndoVolts[14384], kEndMarker);
 }
 
 TEST_F(Generators, OnlyPointZeroMarkedIsWrittenOver)
