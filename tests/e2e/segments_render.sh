@@ -3,5 +3,5 @@
 set -euo pipefail
 work=$1
 grep -qx '16200 999 False' "$work/out.txt"
-grep -q '^rendered nine-shapes.png ' "$work/out.txt"
+grep -qx 'rendered nine-shapes.png' "$work/out.txt"
 [ "$(head -c 8 "$work/nine-shapes.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <map>
 
-#include "RecordingPrompter.h"
+#include "support/RecordingPrompter.h"
 #include "model/Workspace.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/SegmentKinds.h"
@@ -31,7 +31,7 @@ protected:
 
     std::string Text(int i) const { return ws.WaveText[i]; }
 
-    test::RecordingPrompter prompter;
+    RecordingPrompter prompter;
     Workspace ws;
 };
 
@@ -61,7 +61,7 @@ TEST_F(Generators, ToolbarSineOnAnEmptyDocument)
     EXPECT_DOUBLE_EQ(ws.PlotY[62], MillivoltsToPlotY(ws.WaveText.value(1984) * 1000));
     EXPECT_TRUE(ws.commands.isEnabled("mnuUndo"));
     EXPECT_TRUE(ws.commands.isButtonEnabled(1, 13));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(Generators, RoomCheckRefusesOnlyBeyond16383)
@@ -70,10 +70,7 @@ TEST_F(Generators, RoomCheckRefusesOnlyBeyond16383)
     ws.ToolMode = 1;
     ws.ToolbarSine = true;
     ws.InsertSine();  // 14384 + 2000
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Shortage Editing Space ");
-    EXPECT_EQ(prompter.messages[0].title, "TLV");
-    EXPECT_EQ(prompter.messages[0].buttons, Buttons::Ok);
+    EXPECT_EQ(prompter.shown, QStringList{"TLV | Shortage Editing Space "});
     EXPECT_EQ(ws.PointCount, 14384);
     EXPECT_EQ(Text(14384), "999");
     EXPECT_EQ(ws.UndoVolts[14384], 0.0);  // no snapshot was taken
@@ -81,7 +78,7 @@ TEST_F(Generators, RoomCheckRefusesOnlyBeyond16383)
     EXPECT_EQ(ws.ToolMode, 0);
 
     InsertFromDialog(Shape::Dc, {{"txtPoint", "1999"}, {"txtOffset", "-1"}});  // 14384 + 1999
-    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(ws.PointCount, 16383);
     EXPECT_EQ(Text(14383), "+1.000000E+00");
     EXPECT_EQ(Text(14384), "-1.000000E+00");

@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "RecordingPrompter.h"
+#include "support/RecordingPrompter.h"
 #include "app/FormDialog.h"
 #include "model/Workspace.h"
 #include "synthesis/DialogPlacement.h"
@@ -29,7 +29,7 @@ private slots:
 
     void leavingABoxJudgesItButSwitchingWindowsDoesNot()
     {
-        test::RecordingPrompter prompter;
+        RecordingPrompter prompter;
         Workspace ws;
         ws.prompter = &prompter;
         ws.SegKind = Shape::Sine;
@@ -45,17 +45,17 @@ private slots:
         QCoreApplication::sendEvent(points, &away);
         QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
         QCoreApplication::sendEvent(points, &popup);
-        QVERIFY(prompter.messages.empty());
+        QVERIFY(prompter.shown.empty());
 
         QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(points, &tab);
-        QCOMPARE(prompter.messages.size(), size_t(1));
+        QCOMPARE(prompter.shown, QStringList{"TLV | Please enter an integer between 16 and 16383"});
         QCOMPARE(points->text(), QString("16"));
     }
 
     void enterInABoxPressesOk()
     {
-        test::RecordingPrompter prompter;
+        RecordingPrompter prompter;
         Workspace ws;
         ws.prompter = &prompter;
         ws.New();

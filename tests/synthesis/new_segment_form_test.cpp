@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "RecordingPrompter.h"
+#include "support/RecordingPrompter.h"
 #include "model/Workspace.h"
 #include "synthesis/DialogPlacement.h"
 #include "synthesis/NewSegmentForm.h"
@@ -40,7 +40,7 @@ protected:
 
     static QString Text(const DialogForm& form, const char* name) { return form.control(name)->text; }
 
-    test::RecordingPrompter prompter;
+    RecordingPrompter prompter;
     Workspace ws;
 };
 
@@ -160,17 +160,13 @@ TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(std::string(c.box) + " \"" + c.typed + "\"");
         auto& form = std::string(c.box) == "txtDamp" ? damped : square;
-        prompter.messages.clear();
+        prompter.shown.clear();
         ASSERT_TRUE(form->type(c.box, c.typed));
         form->leave(c.box);
-        if (*c.message) {
-            ASSERT_EQ(prompter.messages.size(), 1u);
-            EXPECT_EQ(prompter.messages[0].text, c.message);
-            EXPECT_EQ(prompter.messages[0].title, "TLV");
-            EXPECT_EQ(prompter.messages[0].buttons, Buttons::Ok);
-        } else {
-            EXPECT_TRUE(prompter.messages.empty());
-        }
+        if (*c.message)
+            EXPECT_EQ(prompter.shown, QStringList{QString("TLV | ") + c.message});
+        else
+            EXPECT_TRUE(prompter.shown.empty());
         EXPECT_EQ(Text(*form, c.box), c.after);
     }
 }
@@ -183,7 +179,7 @@ TEST_F(NewSegment, TypingAloneIsNeverJudgedAndDcSkipsTheAmplitude)
     EXPECT_EQ(Text(*form, "txtPoint"), "3");
     form->pick("cboWaveForm", "DC");
     form->leave("txtAmplitude");  // a DC segment has no amplitude
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(Text(*form, "txtAmplitude"), "9");
 }
 
@@ -191,12 +187,10 @@ TEST_F(NewSegment, ListCheck)
 {
     auto form = Open(Shape::Sine);
     form->leave("cboWaveForm");
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.shown.empty());
     form->type("cboWaveForm", "Sawtooth");
     form->leave("cboWaveForm");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Waveform Input Error!!!");
-    EXPECT_EQ(prompter.messages[0].title, "TLV");
+    EXPECT_EQ(prompter.shown, QStringList{"TLV | Waveform Input Error!!!"});
 }
 
 TEST_F(NewSegment, DefaultWritesTheFieldsOfItsTable)
