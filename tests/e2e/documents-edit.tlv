@@ -1,0 +1,19 @@
+# Switching windows keeps each waveform; only a changed document asks to be saved.
+menu mnuNew
+button Toolbar2 6
+menu mnuNew
+button Toolbar2 14
+show points 0 1
+window select Untitled Waveform Data 1
+show points 499 501
+show points 1999 2000
+show commands
+window select Untitled Waveform Data 2
+show points 1999 2000
+menu mnuNew
+window close
+answer no
+window close
+show windows
+answer yes
+frame close
