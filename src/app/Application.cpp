@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "files/FileCommands.h"
 #include "synthesis/SynthesisCommands.h"
 
 namespace tlv {
@@ -9,6 +10,7 @@ namespace tlv {
 static void RegisterSubsystems(Workspace& ws, Commands& commands)
 {
     RegisterSynthesisCommands(ws, commands);
+    RegisterFileCommands(ws, commands);
 }
 
 Application::Application(const QString& programFolder)

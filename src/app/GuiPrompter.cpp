@@ -1,5 +1,7 @@
 #include "app/GuiPrompter.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -8,13 +10,38 @@
 #include "app/FormDialog.h"
 #include "app/HelpViewer.h"
 #include "app/ToolbarIcons.h"
+#include "app/WaitWindow.h"
 
 namespace tlv {
 
 GuiPrompter::~GuiPrompter()
 {
     delete help_;
+    delete wait_;
 }
+
+namespace {
+// The logic gives filters as description|pattern pairs; Qt's dialogs take descriptions holding
+// their patterns, separated by ";;".
+QString QtFilter(const QString& filter)
+{
+    if (!filter.contains('|'))
+        return filter;
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << (parts[i].contains(parts[i + 1]) ? parts[i] : parts[i] + " (" + parts[i + 1] + ")");
+    return out.join(";;");
+}
+
+// "afc" for "AFC File (*.afc)"; empty for "*.*".
+QString SuffixOf(const QString& qtFilter)
+{
+    int star = qtFilter.indexOf("*.");
+    QString suffix = star < 0 ? QString() : qtFilter.mid(star + 2).section(')', 0, 0).section(' ', 0, 0);
+    return suffix == "*" ? QString() : suffix;
+}
+}  // namespace
 
 Answer GuiPrompter::message(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
@@ -48,7 +75,7 @@ Answer GuiPrompter::message(const QString& text, const QString& title, Buttons b
 
 std::optional<QString> GuiPrompter::openFile(const QString& title, const QString& filter)
 {
-    QString path = QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    QString path = QFileDialog::getOpenFileName(parent_, title, QString(), QtFilter(filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -57,12 +84,17 @@ std::optional<QString> GuiPrompter::openFile(const QString& title, const QString
 std::optional<QString> GuiPrompter::saveFile(const QString& title, const QString& filter,
                                              const QString& suggestedName)
 {
+    QFileDialog dialog(parent_, title, suggestedName, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The overwrite question is the program's own, so the dialog does not ask it.
-    QString path = QFileDialog::getSaveFileName(parent_, title, suggestedName, filter, nullptr,
-                                                QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty())
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension takes the one of the chosen filter.
+    dialog.setDefaultSuffix(SuffixOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& chosen) { dialog.setDefaultSuffix(SuffixOf(chosen)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 bool GuiPrompter::choosePrinter(QPrinter& printer)
@@ -98,6 +130,31 @@ bool GuiPrompter::showHelp(const QString& path)
     help_->raise();
     help_->activateWindow();
     return true;
+}
+
+void GuiPrompter::showWait()
+{
+    if (!wait_)
+        wait_ = new WaitWindow(QDir(QCoreApplication::applicationDirPath()).filePath("wait.gif"),
+                               parent_);
+    wait_->adjustSize();
+    if (parent_)
+        wait_->move(parent_->geometry().center() - wait_->rect().center());
+    wait_->show();
+    wait_->raise();
+    pumpWait();
+}
+
+void GuiPrompter::pumpWait()
+{
+    // Paints the window and plays the animation; the user's input waits for the reader.
+    if (wait_)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void GuiPrompter::closeWait()
+{
+    delete wait_;
 }
 
 }  // namespace tlv

@@ -9,6 +9,7 @@ class QWidget;
 namespace tlv {
 
 class HelpViewer;
+class WaitWindow;
 
 // Answers the logic's questions with Qt's dialogs, parented to the frame.
 class GuiPrompter : public Prompter {
@@ -24,10 +25,14 @@ public:
     void runModal(DialogForm& form) override;
     void showAbout(const QString& title, const QString& extraLine) override;
     bool showHelp(const QString& path) override;
+    void showWait() override;
+    void pumpWait() override;
+    void closeWait() override;
 
 private:
     QWidget* parent_;
     QPointer<HelpViewer> help_;
+    QPointer<WaitWindow> wait_;
 };
 
 }  // namespace tlv

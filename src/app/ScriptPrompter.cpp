@@ -129,4 +129,16 @@ bool ScriptPrompter::showHelp(const QString& path)
     return readable;
 }
 
+void ScriptPrompter::showWait()
+{
+    out_ << "wait shown\n";
+    out_.flush();
+}
+
+void ScriptPrompter::closeWait()
+{
+    out_ << "wait closed\n";
+    out_.flush();
+}
+
 }  // namespace tlv

@@ -35,6 +35,8 @@ public:
     void runModal(DialogForm& form) override;
     void showAbout(const QString& title, const QString& extraLine) override;
     bool showHelp(const QString& path) override;
+    void showWait() override;
+    void closeWait() override;
 
 private:
     std::optional<QString> fileDialog(const QString& title, const QString& filter);

@@ -35,6 +35,12 @@ public:
     virtual void showAbout(const QString& title, const QString& extraLine) = 0;
     // Opens a help file at its index; false when it cannot be read.
     virtual bool showHelp(const QString& path) = 0;
+
+    // The wait window frmWait, shown (not modal) while a long file is read. pumpWait lets it
+    // repaint between pieces of the work.
+    virtual void showWait() {}
+    virtual void pumpWait() {}
+    virtual void closeWait() {}
 };
 
 }  // namespace tlv

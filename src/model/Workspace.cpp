@@ -37,6 +37,9 @@ DocumentSlot* Workspace::activeSlot()
 
 int Workspace::CountEditBuffer() const
 {
+    // A full buffer has no room for the marker: its last entry is then a point, whatever its value.
+    if (PointDefined[kLastPoint] && WaveText.value(kLastPoint) != kEndMarker)
+        return kMaxPoints;
     for (int i = kLastPoint; i >= 0; --i)
         if (WaveText.value(i) != 0)
             return i;

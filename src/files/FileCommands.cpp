@@ -1,0 +1,133 @@
+#include "files/FileCommands.h"
+
+#include <QDir>
+#include <memory>
+
+#include "app/Commands.h"
+#include "model/Prompter.h"
+#include "model/Workspace.h"
+
+namespace tlv {
+
+namespace {
+const QString kOpenFilter =
+    QStringLiteral("AFC File (*.afc)|*.afc|Time, Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn");
+const QString kImportFilter = QStringLiteral(
+    "Time, Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn|All File (*.*)|*.*");
+
+FileKind KindOfExtension(const QString& extension)
+{
+    const QString upper = extension.toUpper();
+    if (upper == "AFC")
+        return FileKind::Afc;
+    if (upper == "CSV")
+        return FileKind::Csv;
+    if (upper == "PRN")
+        return FileKind::Prn;
+    return FileKind::Other;
+}
+}  // namespace
+
+FileKind KindOfPath(const QString& path)
+{
+    return KindOfExtension(path.right(3));
+}
+
+FileKind KindOfCaption(const QString& caption)
+{
+    const QString head = caption.left(8);
+    if (head == "Untitled")
+        return FileKind::Other;
+    int dot = head.indexOf('.');
+    if (dot < 0)
+        return FileKind::Other;
+    return KindOfExtension(caption.mid(dot + 1, 3));
+}
+
+void FileCommands::cannot(const QString& what, const QString& path, const QString& reason)
+{
+    ws_.prompter->message(what + " " + QDir::toNativeSeparators(path) + ": " + reason, "TLV",
+                          Buttons::Ok, Icon::Exclamation);
+}
+
+std::optional<QString> FileCommands::chooseFileToRead(const QString& title, const QString& filter)
+{
+    ws_.FileName.clear();
+    std::optional<QString> path = ws_.prompter->openFile(title, filter);
+    if (!path)
+        return std::nullopt;
+    ws_.FileName = *path;
+    if (ws_.formsLoaded() >= 6) {
+        ws_.prompter->message("Too many open Windows.  Close some and try again", "TLV", Buttons::Ok,
+                              Icon::None);
+        return std::nullopt;
+    }
+    return path;
+}
+
+void FileCommands::Open()
+{
+    std::optional<QString> path = chooseFileToRead("Open File", kOpenFilter);
+    if (!path)
+        return;
+    switch (KindOfPath(*path)) {
+    case FileKind::Afc: ReadAfc(*path); break;
+    case FileKind::Csv: ReadTable(*path, TableSeparators::Comma, false); break;
+    case FileKind::Prn: ReadTable(*path, TableSeparators::Tab, false); break;
+    case FileKind::Other: cannot("Cannot open", *path, "Tolvenar opens .afc, .csv and .prn files."); break;
+    }
+}
+
+void FileCommands::Import()
+{
+    if (std::optional<QString> path = chooseFileToRead("Open File Import", kImportFilter))
+        ReadTable(*path, TableSeparators::Both, true);
+}
+
+void FileCommands::Save()
+{
+    ws_.SaveDeclined = false;
+    DocumentWindow* window = ws_.activeWindow();
+    if (!window)
+        return;
+    // The caption decides whether Save may write at all; the file's own name decides the format,
+    // so that the file always reads back the way Open will take it.
+    const FileKind kind = KindOfPath(window->filePath);
+    if (KindOfCaption(window->caption) == FileKind::Other || kind == FileKind::Other) {
+        SaveAs();
+        return;
+    }
+    ws_.FileName = window->filePath;
+    WriteFile(window->filePath, kind);
+}
+
+void FileCommands::SaveAs()
+{
+    ws_.SaveDeclined = false;
+    DocumentWindow* window = ws_.activeWindow();
+    if (!window)
+        return;
+    std::optional<QString> path = ws_.prompter->saveFile("File Save As", kOpenFilter, window->filePath);
+    if (!path)
+        return;
+    ws_.FileName = *path;
+    const FileKind kind = KindOfPath(*path);
+    if (kind == FileKind::Other) {
+        cannot("Cannot save", *path, "Tolvenar saves .afc, .csv and .prn files.");
+        return;
+    }
+    WriteFile(*path, kind);
+}
+
+void RegisterFileCommands(Workspace& ws, Commands& commands)
+{
+    auto files = std::make_shared<FileCommands>(ws);
+    commands.add("mnuOpen", [files] { files->Open(); });
+    commands.add("mnuSave", [files] { files->Save(); });
+    commands.add("mnuSaveAs", [files] { files->SaveAs(); });
+    commands.add("mnuImport", [files] { files->Import(); });
+    commands.add("mnuPrint", [files] { files->Print(); });
+    ws.saveCommand = [files] { files->Save(); };
+}
+
+}  // namespace tlv

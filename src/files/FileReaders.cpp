@@ -1,0 +1,154 @@
+// The readers of AFC, CSV and PRN files and the window-creation steps they share.
+#include <QFile>
+#include <QFileInfo>
+
+#include "files/AfcFormat.h"
+#include "files/FileCommands.h"
+#include "model/Prompter.h"
+#include "model/Workspace.h"
+
+namespace tlv {
+
+namespace {
+// Text files longer than this show the wait window while they are read.
+constexpr qint64 kWaitThresholdBytes = 140000;
+constexpr qint64 kTextChunkBytes = 64 * 1024;
+
+// Opens a file for reading, or says why it cannot be read. Only plain files are read: a pipe
+// or a device would block or never end.
+QString OpenForReading(QFile& file)
+{
+    QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a plain file.");
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString() + ".";
+    return {};
+}
+
+// Shows the wait window for as long as it lives, so that every way out of a reader closes it.
+class WaitShown {
+public:
+    WaitShown(Prompter& prompter, bool shown) : prompter_(shown ? &prompter : nullptr)
+    {
+        if (prompter_)
+            prompter_->showWait();
+    }
+    ~WaitShown()
+    {
+        if (prompter_)
+            prompter_->closeWait();
+    }
+    WaitShown(const WaitShown&) = delete;
+    WaitShown& operator=(const WaitShown&) = delete;
+    void pump()
+    {
+        if (prompter_)
+            prompter_->pumpWait();
+    }
+
+private:
+    Prompter* prompter_;
+};
+}  // namespace
+
+void FileCommands::ReadAfc(const QString& path)
+{
+    QFile file(path);
+    if (QString reason = OpenForReading(file); !reason.isEmpty())
+        return cannot("Cannot open", path, reason);
+    const QByteArray bytes = file.read(kAfcReadLimit);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        return cannot("Cannot open", path, file.errorString() + ".");
+    const AfcContent content = ParseAfc({bytes.constData(), static_cast<size_t>(bytes.size())});
+    if (content.badRecord != 0)
+        return cannot("Cannot open", path,
+                      "record " + QString::number(content.badRecord) + " is not a finite number.");
+    LoadIntoNewWindow(path, content.volts);
+}
+
+void FileCommands::ReadTable(const QString& path, TableSeparators separators, bool alwaysWait)
+{
+    QFile file(path);
+    if (QString reason = OpenForReading(file); !reason.isEmpty())
+        return cannot("Cannot open", path, reason);
+    WaitShown wait(*ws_.prompter, alwaysWait || file.size() > kWaitThresholdBytes);
+    TableScanner scanner(separators);
+    QByteArray chunk(kTextChunkBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return cannot("Cannot open", path, file.errorString() + ".");
+        if (got == 0) {
+            scanner.finish();
+            break;
+        }
+        if (!scanner.feed({chunk.constData(), static_cast<size_t>(got)}))
+            break;
+        wait.pump();
+    }
+    LoadIntoNewWindow(path, scanner.values());
+}
+
+void FileCommands::StashActiveWaveform()
+{
+    DocStash.clear();
+    stashTag_.clear();
+    DocumentWindow* active = ws_.activeWindow();
+    if (!active)
+        return;
+    const int count = static_cast<int>(ws_.PointCount);
+    DocStash.reserve(static_cast<size_t>(count) + 1);
+    for (int i = 0; i < count; ++i)
+        DocStash.push_back(ws_.WaveText.value(i));
+    DocStash.push_back(kEndMarker);
+    stashTag_ = active->tag;
+}
+
+void FileCommands::RestoreStash()
+{
+    DocumentSlot* slot = ws_.slotOf(stashTag_);
+    if (!slot)
+        return;
+    std::copy(DocStash.begin(), DocStash.end(), slot->store.begin());
+    DocStash.clear();
+    stashTag_.clear();
+}
+
+void FileCommands::LoadIntoNewWindow(const QString& path, const std::vector<double>& volts)
+{
+    if (ws_.windows().empty())
+        for (DocumentSlot& slot : ws_.DocSlots) {
+            slot.title.clear();
+            slot.used = false;
+        }
+    StashActiveWaveform();
+    ws_.LoadingFile = true;
+    ws_.FileName = path;
+    DocumentWindow* window = ws_.New();
+    // The flag has named the new slot; a later New must not take the file's name too.
+    ws_.LoadingFile = false;
+    if (!window)
+        return;
+    const QString name = QFileInfo(path).fileName();
+    ws_.SetWindowCaption(window, name);
+    window->filePath = path;
+    ws_.DrawGrid();
+
+    const int count = static_cast<int>(std::min(volts.size(), static_cast<size_t>(kMaxPoints)));
+    for (int i = 0; i < count; ++i) {
+        ws_.WaveText.setVolts(i, volts[static_cast<size_t>(i)]);
+        ws_.PointDefined[static_cast<size_t>(i)] = true;
+    }
+    if (count < kMaxPoints)
+        ws_.WaveText.setEndMarker(count);
+    ws_.CommitEditBuffer();
+    ws_.RebuildPlotCache();
+    if (DocumentSlot* slot = ws_.activeSlot())
+        slot->markSaved(static_cast<int>(ws_.PointCount));
+    RestoreStash();
+    ws_.commands.enable({"mnuExpand"});
+    ws_.FileName = " ";
+}
+
+}  // namespace tlv

@@ -1,0 +1,54 @@
+// Print: the active waveform on one landscape page.
+#include <QPainter>
+#include <QPrinter>
+
+#include "files/BufferPoints.h"
+#include "files/FileCommands.h"
+#include "files/PrintLayout.h"
+#include "files/PrintPainter.h"
+#include "model/Prompter.h"
+#include "model/Workspace.h"
+
+namespace tlv {
+
+namespace {
+// Plot rows of every 32nd point of the edit buffer; an empty waveform still gives column 0.
+std::vector<double> PrintRows(const Workspace& ws)
+{
+    const int last = std::max(PointsInEditBuffer(ws) - 1, 0);
+    std::vector<double> rows;
+    for (int j = 0; j <= last && static_cast<int>(rows.size()) < kPlotColumns; j += 32)
+        rows.push_back(MillivoltsToPlotY(ws.WaveText.value(j) * 1000.0));
+    return rows;
+}
+
+void SetUpPage(QPrinter& printer)
+{
+    printer.setResolution(kTwipsPerInch);
+    printer.setPageOrientation(QPageLayout::Landscape);
+}
+}  // namespace
+
+void FileCommands::Print()
+{
+    DocumentWindow* window = ws_.activeWindow();
+    if (!window)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPage(printer);
+    if (!ws_.prompter->choosePrinter(printer))
+        return;
+    // The printer dialog may have changed them; the layout needs both.
+    SetUpPage(printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString target =
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        cannot("Cannot print to", target, "the printer could not be started.");
+        return;
+    }
+    PaintPrintPage(painter, PrintRows(ws_), window->caption);
+    painter.end();
+}
+
+}  // namespace tlv

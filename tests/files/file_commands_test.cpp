@@ -1,0 +1,375 @@
+// Open, Save, Save As and Import through the workspace, with scripted answers.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <unistd.h>
+
+#include "files/AfcFormat.h"
+#include "files/FileCommands.h"
+#include "files/RecordingPrompter.h"
+#include "files/TableFormat.h"
+#include "app/Commands.h"
+#include "model/VoltsText.h"
+
+using namespace tlv;
+using tlv::test::FillWaveform;
+using tlv::test::RecordingPrompter;
+
+namespace {
+const QString kTooMany =
+    "message TLV | Too many open Windows.  Close some and try again | OK | none";
+const QString kOverwrite =
+    "message TLV | File name existence. Save overwrite.... ? | Yes No | information";
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    FileCommandsTest() { ws.prompter = &prompter; }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const std::string& bytes)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    std::string read(const QString& name)
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return "(missing)";
+        return file.readAll().toStdString();
+    }
+    void open(const QString& name)
+    {
+        prompter.choices.push_back(path(name));
+        files.Open();
+    }
+    void saveAs(const QString& target)
+    {
+        prompter.choices.push_back(target);
+        files.SaveAs();
+    }
+    QString text(int i) const { return QString::fromStdString(ws.WaveText[i]); }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    Workspace ws;
+    FileCommands files{ws};
+};
+}  // namespace
+
+TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
+{
+    write("wave.afc", AfcBytes({1.25, -4.999}));
+    open("wave.afc");
+    EXPECT_EQ(prompter.shown, QStringList{"open Open File | AFC File (*.afc)|*.afc|Time, "
+                                          "Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn"});
+    ASSERT_EQ(ws.windows().size(), 1u);
+    DocumentWindow* w = ws.activeWindow();
+    EXPECT_EQ(w->caption, "wave.afc");
+    EXPECT_EQ(w->filePath, path("wave.afc"));
+    EXPECT_EQ(ws.activeSlot()->title, "wave.afc");
+    EXPECT_EQ(text(0), "+1.250000E+00");
+    EXPECT_EQ(text(1), "-4.999000E+00");
+    EXPECT_EQ(text(2), "999");
+    EXPECT_TRUE(ws.PointDefined[1]);
+    EXPECT_FALSE(ws.PointDefined[2]);
+    EXPECT_EQ(ws.PointCount, 2);
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
+    EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
+    EXPECT_EQ(ws.FileName, " ");
+    EXPECT_FALSE(ws.LoadingFile);
+    EXPECT_EQ(ws.PlotColumn, 1);
+
+    // A second file opens beside the first, which keeps its waveform.
+    write("one.csv", TableBytes({-1.0}, ','));
+    open("one.csv");
+    ASSERT_EQ(ws.windows().size(), 2u);
+    EXPECT_EQ(ws.activeWindow()->caption, "one.csv");
+    EXPECT_EQ(ws.DocSlots[0].store[1], -4.999);
+    EXPECT_EQ(ws.DocSlots[0].store[2], kEndMarker);
+    ws.ActivateWindow(w);
+    EXPECT_EQ(text(0), "1.25");
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+}
+
+TEST_F(FileCommandsTest, OpenHandlesEmptyAndFullAfcFiles)
+{
+    write("empty.afc", AfcBytes({}) + AfcBytes({1.0}));
+    open("empty.afc");
+    EXPECT_EQ(ws.activeWindow()->caption, "empty.afc");
+    EXPECT_EQ(text(0), "999");
+    EXPECT_EQ(ws.PointCount, 0);
+    EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
+
+    std::vector<double> full(kMaxPoints, 0.0);
+    full[0] = 2.5;  // the last point is 0 V: it still counts
+    write("full.afc", AfcBytes(full));
+    open("full.afc");
+    EXPECT_EQ(ws.PointCount, kMaxPoints);
+    EXPECT_EQ(ws.activeSlot()->store[kMaxPoints], kEndMarker);
+    EXPECT_TRUE(ws.PointDefined[kLastPoint]);
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+}
+
+TEST_F(FileCommandsTest, ReadersRefuseWhatTheyCannotReadWithAMessage)
+{
+    const float bad[] = {1.0f, std::numeric_limits<float>::quiet_NaN(), 999.0f};
+    write("nan.afc", std::string(reinterpret_cast<const char*>(bad), sizeof bad));
+    QDir(dir.path()).mkdir("folder.csv");
+    open("missing.afc");
+    open("nan.afc");
+    open("folder.csv");
+    open("notes.txt");
+    EXPECT_TRUE(ws.windows().empty());
+    EXPECT_EQ(prompter.shown.filter("message"),
+              QStringList({"message TLV | Cannot open " + path("missing.afc") +
+                               ": No such file or directory. | OK | exclamation",
+                           "message TLV | Cannot open " + path("nan.afc") +
+                               ": record 2 is not a finite number. | OK | exclamation",
+                           "message TLV | Cannot open " + path("folder.csv") +
+                               ": it is not a plain file. | OK | exclamation",
+                           "message TLV | Cannot open " + path("notes.txt") +
+                               ": Tolvenar opens .afc, .csv and .prn files. | OK | exclamation"}));
+    // Cancel stays silent.
+    prompter.shown.clear();
+    prompter.choices.push_back("cancel");
+    files.Open();
+    EXPECT_EQ(prompter.shown.size(), 1);
+}
+
+TEST_F(FileCommandsTest, TheSixFormsCheckStopsOpenAndImport)
+{
+    write("wave.csv", TableBytes({1.0}, ','));
+    for (int i = 0; i < 5; ++i)
+        ws.New();
+    open("wave.csv");
+    prompter.choices.push_back(path("wave.csv"));
+    files.Import();
+    EXPECT_EQ(prompter.shown.filter("message"), QStringList({kTooMany, kTooMany}));
+    EXPECT_EQ(ws.windows().size(), 5u);
+    EXPECT_EQ(prompter.waitShown, 0);
+}
+
+TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
+{
+    write("tab.prn", TableBytes({0.5, 7.0}, '\t'));
+    write("comma.prn", TableBytes({0.5}, ','));
+    open("tab.prn");
+    EXPECT_EQ(text(0), "+5.000000E-01");
+    EXPECT_EQ(text(1), "+5.000000E+00");
+    EXPECT_EQ(ws.PointCount, 2);
+    open("comma.prn");
+    EXPECT_EQ(ws.PointCount, 2);  // the index column is read as well
+    EXPECT_EQ(text(0), "+0.000000E+00");
+
+    write("mixed.txt", "Time, Volts\r0,1\r1\t-2\r3");
+    prompter.choices.push_back(path("mixed.txt"));
+    files.Import();
+    EXPECT_EQ(prompter.shown.last(),
+              "open Open File Import | Time, Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn|All File (*.*)|*.*");
+    EXPECT_EQ(ws.activeWindow()->caption, "mixed.txt");
+    EXPECT_EQ(ws.PointCount, 3);
+    EXPECT_EQ(text(1), "-2.000000E+00");
+    EXPECT_EQ(text(2), "+3.000000E+00");
+}
+
+TEST_F(FileCommandsTest, TheWaitWindowShowsForLongTextsAndAlwaysForImport)
+{
+    write("short.csv", TableBytes({1.0, 2.0}, ','));
+    std::vector<double> many(6000, 1.5);  // 168000 bytes
+    write("long.csv", TableBytes(many, ','));
+    open("short.csv");
+    EXPECT_EQ(prompter.waitShown, 0);
+    open("long.csv");
+    EXPECT_EQ(prompter.waitShown, 1);
+    EXPECT_EQ(prompter.waitClosed, 1);
+    EXPECT_GT(prompter.waitPumped, 0);
+    EXPECT_EQ(ws.PointCount, 6000);
+    prompter.choices.push_back(path("short.csv"));
+    files.Import();
+    EXPECT_EQ(prompter.waitShown, 2);
+    EXPECT_EQ(prompter.waitClosed, 2);
+}
+
+TEST_F(FileCommandsTest, HugeFilesAreReadOnlyAsFarAsTheyCanBeUsed)
+{
+    const qint64 huge = qint64(3) << 30;  // sparse: takes no room on the disk
+    write("huge.afc", "");
+    ASSERT_TRUE(QFile::resize(path("huge.afc"), huge));
+    open("huge.afc");
+    EXPECT_EQ(ws.PointCount, kMaxPoints);
+    EXPECT_EQ(text(kLastPoint), "+0.000000E+00");
+
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += "0.25\n";
+    write("huge.csv", lines);
+    ASSERT_TRUE(QFile::resize(path("huge.csv"), huge));
+    open("huge.csv");
+    EXPECT_EQ(ws.PointCount, kTableMaxValues);
+    EXPECT_EQ(text(kLastPoint), "999");
+}
+
+TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
+{
+    EXPECT_EQ(KindOfCaption("Untitled Waveform Data 1"), FileKind::Other);
+    EXPECT_EQ(KindOfCaption("Untitled.afc"), FileKind::Other);
+    EXPECT_EQ(KindOfCaption("wave.afc"), FileKind::Afc);
+    EXPECT_EQ(KindOfCaption("WAVE.Csv"), FileKind::Csv);
+    EXPECT_EQ(KindOfCaption("abcdefg.prn"), FileKind::Prn);    // dot at the eighth character
+    EXPECT_EQ(KindOfCaption("abcdefgh.afc"), FileKind::Other);  // dot beyond it
+    EXPECT_EQ(KindOfCaption("wave"), FileKind::Other);
+    EXPECT_EQ(KindOfCaption("wave.txt"), FileKind::Other);
+    EXPECT_EQ(KindOfCaption("a.csv.afc"), FileKind::Csv);
+    EXPECT_EQ(KindOfPath("/x/y.AFC"), FileKind::Afc);
+    EXPECT_EQ(KindOfPath("/x/y.prn"), FileKind::Prn);
+    EXPECT_EQ(KindOfPath("/x/y.afc.bak"), FileKind::Other);
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
+{
+    ws.New();
+    FillWaveform(ws, {1.0});
+    files.Save();  // an untitled document goes to Save As
+    EXPECT_EQ(prompter.shown, QStringList{"save File Save As | AFC File (*.afc)|*.afc|Time, "
+                                          "Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn"});
+
+    write("a.csv", TableBytes({1.0}, ','));
+    write("b.afc", AfcBytes({2.0}));
+    open("a.csv");
+    DocumentWindow* a = ws.activeWindow();
+    open("b.afc");
+    ws.ActivateWindow(a);
+    FillWaveform(ws, {1.0, -0.5});
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+    prompter.shown.clear();
+    prompter.answers.push_back(Answer::Yes);
+    files.Save();
+    EXPECT_EQ(prompter.shown, QStringList{kOverwrite});
+    EXPECT_EQ(read("a.csv"), TableBytes({1.0, -0.5}, ','));
+    EXPECT_EQ(read("b.afc"), AfcBytes({2.0}));
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+
+}
+
+TEST_F(FileCommandsTest, TheCloseQuestionsYesSavesToTheWindowsFile)
+{
+    Commands commands(ws, dir.path());
+    RegisterFileCommands(ws, commands);
+    write("c.prn", TableBytes({1.0}, '\t'));
+    open("c.prn");
+    FillWaveform(ws, {3.0, 4.0});
+    prompter.shown.clear();
+    prompter.answers = {Answer::Yes, Answer::Yes};
+    ws.Close();
+    EXPECT_EQ(prompter.shown, QStringList({"message TLV | Save changes to c.prn? | Yes No | information",
+                                           kOverwrite}));
+    EXPECT_EQ(read("c.prn"), TableBytes({3.0, 4.0}, '\t'));
+    EXPECT_TRUE(ws.windows().empty());
+}
+
+TEST_F(FileCommandsTest, SaveFollowsTheFilesOwnExtension)
+{
+    write("a.csv.afc", AfcBytes({1.0}));
+    open("a.csv.afc");
+    FillWaveform(ws, {-1.0});
+    prompter.answers.push_back(Answer::Yes);
+    files.Save();
+    EXPECT_EQ(read("a.csv.afc"), AfcBytes({-1.0}));
+}
+
+TEST_F(FileCommandsTest, TheOverwriteQuestionGuardsAnExistingFile)
+{
+    write("old.afc", "keep");
+    ws.New();
+    FillWaveform(ws, {1.0});
+    saveAs(path("old.afc"));  // No is the safe answer
+    EXPECT_EQ(prompter.shown.last(), kOverwrite);
+    EXPECT_TRUE(ws.SaveDeclined);
+    EXPECT_EQ(read("old.afc"), "keep");
+    EXPECT_EQ(ws.activeWindow()->caption, "Untitled Waveform Data 1");
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+
+    prompter.answers.push_back(Answer::Yes);
+    saveAs(path("old.afc"));
+    EXPECT_FALSE(ws.SaveDeclined);
+    EXPECT_EQ(read("old.afc"), AfcBytes({1.0}));
+    EXPECT_EQ(ws.activeWindow()->caption, "old.afc");
+    EXPECT_EQ(ws.activeSlot()->title, "old.afc");
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+
+    saveAs(path("new.csv"));  // a new file needs no question
+    EXPECT_EQ(read("new.csv"), TableBytes({1.0}, ','));
+    EXPECT_EQ(prompter.shown.filter("message").size(), 2);
+}
+
+TEST_F(FileCommandsTest, WritersRaiseValuesBelowMinusFiveVolts)
+{
+    ws.New();
+    FillWaveform(ws, {-5.2, 5.2, -4.0});
+    saveAs(path("floor.afc"));
+    EXPECT_EQ(read("floor.afc"), AfcBytes({-5.0, 5.2, -4.0}));
+    EXPECT_EQ(text(0), "-5");
+    EXPECT_EQ(text(1), "+5.200000E+00");
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+
+    FillWaveform(ws, {-6.0, 1.0});
+    saveAs(path("floor.csv"));
+    EXPECT_EQ(read("floor.csv"), TableBytes({-5.0, 1.0}, ','));
+}
+
+TEST_F(FileCommandsTest, EachFormatReadsBackTheSamePoints)
+{
+    ws.New();
+    const std::vector<double> volts = {0.1234567, -4.999, 5.0, 0.0, -0.000123, 3.3333333};
+    FillWaveform(ws, volts);
+    for (QString name : {"r.afc", "r.csv", "r.prn"}) {
+        saveAs(path(name));
+        const int saved = static_cast<int>(ws.windows().size());
+        open(name);
+        ASSERT_EQ(static_cast<int>(ws.windows().size()), saved + 1) << name.toStdString();
+        EXPECT_EQ(ws.PointCount, 6);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(ws.WaveText[i], FormatVoltsText(volts[static_cast<size_t>(i)])) << i;
+        ws.ActivateWindow(ws.windows().front().get());
+    }
+}
+
+TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndKeepsTheDocumentChanged)
+{
+    ws.New();
+    FillWaveform(ws, {1.0});
+    saveAs(path("gone/wave.afc"));
+    write("plain", "x");
+    saveAs(path("plain/wave.csv"));
+    saveAs(path("notes.txt"));
+    const QStringList messages = prompter.shown.filter("message");
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_TRUE(messages[0].startsWith("message TLV | Cannot save " + path("gone/wave.afc") + ": "));
+    EXPECT_TRUE(messages[1].startsWith("message TLV | Cannot save " + path("plain/wave.csv") + ": "));
+    EXPECT_EQ(messages[2], "message TLV | Cannot save " + path("notes.txt") +
+                               ": Tolvenar saves .afc, .csv and .prn files. | OK | exclamation");
+    EXPECT_FALSE(QFile::exists(path("notes.txt")));
+    EXPECT_EQ(ws.activeWindow()->caption, "Untitled Waveform Data 1");
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+}
+
+TEST_F(FileCommandsTest, AReadOnlyFolderKeepsItsOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    write("ro.afc", "old");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    ws.New();
+    FillWaveform(ws, {1.0});
+    prompter.answers.push_back(Answer::Yes);
+    saveAs(path("ro.afc"));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(read("ro.afc"), "old");
+    EXPECT_TRUE(prompter.shown.last().startsWith("message TLV | Cannot save " + path("ro.afc") + ": "));
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+}
