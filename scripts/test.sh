@@ -7,3 +7,4 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j2
 cd build
 ctest --output-on-failure -j2 --timeout 300
+bash ../fuzz/run.sh

@@ -4,9 +4,24 @@
 #include <QMovie>
 #include <QVBoxLayout>
 
+// The built-in resources live in the static core library, whose linker keeps them only when
+// called for; the macro must stand outside any namespace.
+static void LoadBuiltInResources()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
+
 namespace tlv {
 
-const QString WaitWindow::kBuiltInPicture = QStringLiteral(":/wait.gif");
+QString WaitWindow::builtInPicture()
+{
+    LoadBuiltInResources();
+    return QStringLiteral(":/wait.gif");
+}
 
 namespace {
 // A GIF the reader cannot decode still reports itself valid; only a frame count tells.
@@ -24,7 +39,7 @@ WaitWindow::WaitWindow(const QString& gifPath, QWidget* parent)
     setObjectName("frmWait");
     picture_->setObjectName("Gif");
     if (!Plays(*movie_))
-        movie_->setFileName(kBuiltInPicture);
+        movie_->setFileName(builtInPicture());
     picture_->setMovie(movie_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

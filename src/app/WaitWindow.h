@@ -12,7 +12,8 @@ namespace tlv {
 class WaitWindow : public QWidget {
     Q_OBJECT
 public:
-    static const QString kBuiltInPicture;
+    // The copy built into the program.
+    static QString builtInPicture();
 
     explicit WaitWindow(const QString& gifPath, QWidget* parent = nullptr);
 

@@ -18,6 +18,7 @@ public:
     int waitShown = 0;
     int waitClosed = 0;
     int waitPumped = 0;
+    QMarginsF printerMargins;  // of the last printer chosen, in points
 
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override
     {
@@ -44,6 +45,7 @@ public:
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*path);
+        printerMargins = printer.pageLayout().margins(QPageLayout::Point);
         return true;
     }
     void runModal(DialogForm&) override {}
