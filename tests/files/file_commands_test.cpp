@@ -6,16 +6,16 @@
 #include <QTemporaryDir>
 #include <unistd.h>
 
+#include "app/Commands.h"
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
-#include "files/RecordingPrompter.h"
+#include "files/FilePrompter.h"
 #include "files/TableFormat.h"
-#include "app/Commands.h"
 #include "model/VoltsText.h"
 
 using namespace tlv;
 using tlv::test::FillWaveform;
-using tlv::test::RecordingPrompter;
+using tlv::test::FilePrompter;
 
 namespace {
 const QString kTooMany =
@@ -54,7 +54,7 @@ protected:
     QString text(int i) const { return QString::fromStdString(ws.WaveText[i]); }
 
     QTemporaryDir dir;
-    RecordingPrompter prompter;
+    FilePrompter prompter;
     Workspace ws;
     FileCommands files{ws};
 };

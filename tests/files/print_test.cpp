@@ -12,11 +12,11 @@
 
 #include "files/FileCommands.h"
 #include "files/PrintLayout.h"
-#include "files/RecordingPrompter.h"
+#include "files/FilePrompter.h"
 
 using namespace tlv;
 using tlv::test::FillWaveform;
-using tlv::test::RecordingPrompter;
+using tlv::test::FilePrompter;
 
 TEST(PrintLayout, GridMatchesTheTwipTable)
 {
@@ -83,7 +83,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    RecordingPrompter prompter;
+    FilePrompter prompter;
     Workspace ws;
     FileCommands files{ws};
 };

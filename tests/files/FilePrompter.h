@@ -9,8 +9,9 @@
 
 namespace tlv::test {
 
-// Answers prompts from queues and records every prompt shown, one line each.
-class RecordingPrompter : public Prompter {
+// Answers prompts from queues and records each prompt in full (buttons, icon, filter); prints
+// to the PDF file chosen for the printer and counts the wait window.
+class FilePrompter : public Prompter {
 public:
     std::deque<Answer> answers;   // message boxes; an empty queue takes the safe answer
     std::deque<QString> choices;  // file dialogs and the printer ("cancel" cancels)
