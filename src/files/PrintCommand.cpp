@@ -1,5 +1,6 @@
 // Print: the active waveform on one landscape page.
 #include <QPainter>
+#include <algorithm>
 #include <QPrinter>
 
 #include "files/BufferPoints.h"
@@ -13,12 +14,15 @@ namespace tlv {
 
 namespace {
 // Plot rows of every 32nd point of the edit buffer; an empty waveform still gives column 0.
+// A value beyond +/-5 V (an AFC file may hold any) is printed on the frame's edge rather than
+// off the page.
 std::vector<double> PrintRows(const Workspace& ws)
 {
     const int last = std::max(PointsInEditBuffer(ws) - 1, 0);
     std::vector<double> rows;
     for (int j = 0; j <= last && static_cast<int>(rows.size()) < kPlotColumns; j += 32)
-        rows.push_back(MillivoltsToPlotY(ws.WaveText.value(j) * 1000.0));
+        rows.push_back(std::clamp(MillivoltsToPlotY(ws.WaveText.value(j) * 1000.0), 0.0,
+                                  static_cast<double>(kPlotHeight)));
     return rows;
 }
 

@@ -174,3 +174,19 @@ TEST_F(PrintTest, TheRenderedPageShowsTheCyanCurveInsideTheBlackFrame)
     EXPECT_FALSE(near(14125 + 40, 5100, dark));
     EXPECT_TRUE(near(1600, 5300, white));  // inside a cell
 }
+
+TEST_F(PrintTest, ValuesFarOutOfRangeStayOnTheFrame)
+{
+    if (!havePoppler())
+        GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are needed";
+    std::vector<double> volts(64, 1.0);
+    volts[0] = 3e38;  // an AFC file may hold any finite value
+    volts[32] = -3e38;
+    FillWaveform(ws, volts);
+    ASSERT_TRUE(print("wild.pdf"));
+    QProcess p;
+    p.start("pdftoppm", {"-r", "20", "-png", "-singlefile", dir.filePath("wild.pdf"), dir.filePath("wild")});
+    p.waitForFinished();
+    EXPECT_EQ(p.readAllStandardError(), QByteArray());
+    EXPECT_EQ(p.exitCode(), 0);
+}
