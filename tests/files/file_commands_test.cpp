@@ -18,8 +18,6 @@ using tlv::test::FillWaveform;
 using tlv::test::FilePrompter;
 
 namespace {
-const QString kTooMany =
-    "message TLV | Too many open Windows.  Close some and try again | OK | none";
 const QString kOverwrite =
     "message TLV | File name existence. Save overwrite.... ? | Yes No | information";
 
@@ -113,45 +111,6 @@ TEST_F(FileCommandsTest, OpenHandlesEmptyAndFullAfcFiles)
     EXPECT_EQ(ws.activeSlot()->store[kMaxPoints], kEndMarker);
     EXPECT_TRUE(ws.PointDefined[kLastPoint]);
     EXPECT_FALSE(ws.ActiveDocumentChanged());
-}
-
-TEST_F(FileCommandsTest, ReadersRefuseWhatTheyCannotReadWithAMessage)
-{
-    const float bad[] = {1.0f, std::numeric_limits<float>::quiet_NaN(), 999.0f};
-    write("nan.afc", std::string(reinterpret_cast<const char*>(bad), sizeof bad));
-    QDir(dir.path()).mkdir("folder.csv");
-    open("missing.afc");
-    open("nan.afc");
-    open("folder.csv");
-    open("notes.txt");
-    EXPECT_TRUE(ws.windows().empty());
-    EXPECT_EQ(prompter.shown.filter("message"),
-              QStringList({"message TLV | Cannot open " + path("missing.afc") +
-                               ": No such file or directory. | OK | exclamation",
-                           "message TLV | Cannot open " + path("nan.afc") +
-                               ": record 2 is not a finite number. | OK | exclamation",
-                           "message TLV | Cannot open " + path("folder.csv") +
-                               ": it is not a plain file. | OK | exclamation",
-                           "message TLV | Cannot open " + path("notes.txt") +
-                               ": Tolvenar opens .afc, .csv and .prn files. | OK | exclamation"}));
-    // Cancel stays silent.
-    prompter.shown.clear();
-    prompter.choices.push_back("cancel");
-    files.Open();
-    EXPECT_EQ(prompter.shown.size(), 1);
-}
-
-TEST_F(FileCommandsTest, TheSixFormsCheckStopsOpenAndImport)
-{
-    write("wave.csv", TableBytes({1.0}, ','));
-    for (int i = 0; i < 5; ++i)
-        ws.New();
-    open("wave.csv");
-    prompter.choices.push_back(path("wave.csv"));
-    files.Import();
-    EXPECT_EQ(prompter.shown.filter("message"), QStringList({kTooMany, kTooMany}));
-    EXPECT_EQ(ws.windows().size(), 5u);
-    EXPECT_EQ(prompter.waitShown, 0);
 }
 
 TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
@@ -320,23 +279,6 @@ TEST_F(FileCommandsTest, WritersRaiseValuesBelowMinusFiveVolts)
     FillWaveform(ws, {-6.0, 1.0});
     saveAs(path("floor.csv"));
     EXPECT_EQ(read("floor.csv"), TableBytes({-5.0, 1.0}, ','));
-}
-
-TEST_F(FileCommandsTest, EachFormatReadsBackTheSamePoints)
-{
-    ws.New();
-    const std::vector<double> volts = {0.1234567, -4.999, 5.0, 0.0, -0.000123, 3.3333333};
-    FillWaveform(ws, volts);
-    for (QString name : {"r.afc", "r.csv", "r.prn"}) {
-        saveAs(path(name));
-        const int saved = static_cast<int>(ws.windows().size());
-        open(name);
-        ASSERT_EQ(static_cast<int>(ws.windows().size()), saved + 1) << name.toStdString();
-        EXPECT_EQ(ws.PointCount, 6);
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(ws.WaveText[i], FormatVoltsText(volts[static_cast<size_t>(i)])) << i;
-        ws.ActivateWindow(ws.windows().front().get());
-    }
 }
 
 TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndKeepsTheDocumentChanged)
