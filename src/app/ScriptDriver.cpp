@@ -342,6 +342,8 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         showPlot();
     else if (what == "status")
         showStatus();
+    else if (what == "system")
+        showSystem();
     else if (what == "dialog") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
@@ -387,6 +389,10 @@ void ScriptDriver::showState()
          << "InterfaceType = " << ws_.InterfaceType << "\n"
          << "ComPortNo = " << ws_.ComPortNo << "\n"
          << "GpibAddress = " << ws_.GpibAddress << "\n";
+}
+
+void ScriptDriver::showSystem()
+{
     for (int i = 0; i < 5; ++i)
         out_ << "OsVersionText(" << i << ") = " << ws_.OsVersionText[static_cast<size_t>(i)] << "\n";
 }

@@ -55,6 +55,7 @@ private:
     void showWindows();
     void showPlot();
     void showStatus();
+    void showSystem();
     void showDialog(const DialogForm& dialog);
 
     int number(const Line& line, int index, const QString& what) const;

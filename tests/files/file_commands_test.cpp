@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <unistd.h>
 
@@ -302,15 +303,23 @@ TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndKeepsTheDocumentChanged)
 
 TEST_F(FileCommandsTest, AReadOnlyFolderKeepsItsOldFile)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "the superuser writes into read-only folders";
     write("ro.afc", "old");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    // The superuser writes into folders without write permission; an immutable folder stops
+    // even the superuser.
+    const bool root = geteuid() == 0;
+    auto lock = [&](bool locked) {
+        if (root)
+            return QProcess::execute("chattr", {locked ? "+i" : "-i", dir.path()}) == 0;
+        return QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                     (locked ? QFile::Permissions() : QFile::WriteOwner));
+    };
+    if (!lock(true))
+        GTEST_SKIP() << "this file system cannot make a folder read-only for the superuser";
     ws.New();
     FillWaveform(ws, {1.0});
     prompter.answers.push_back(Answer::Yes);
     saveAs(path("ro.afc"));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    lock(false);
     EXPECT_EQ(read("ro.afc"), "old");
     EXPECT_TRUE(prompter.shown.last().startsWith("message TLV | Cannot save " + path("ro.afc") + ": "));
     EXPECT_TRUE(ws.ActiveDocumentChanged());

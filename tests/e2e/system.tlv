@@ -1,0 +1,2 @@
+# The operating system as the download sees it.
+show system
