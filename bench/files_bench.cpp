@@ -8,25 +8,16 @@
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
 #include "files/TableFormat.h"
-#include "model/Prompter.h"
+#include "model/ScriptedPrompter.h"
 #include "model/Workspace.h"
 
 namespace {
 using namespace tlv;
 
 // Says Yes to the overwrite question and nothing else.
-class YesPrompter : public Prompter {
+class YesPrompter : public ScriptedPrompter {
 public:
     Answer message(const QString&, const QString&, Buttons, Icon) override { return Answer::Yes; }
-    std::optional<QString> openFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter&) override { return false; }
-    void runModal(DialogForm&) override {}
-    void showAbout(const QString&, const QString&) override {}
-    bool showHelp(const QString&) override { return false; }
 };
 
 std::vector<double> Sine(int points)

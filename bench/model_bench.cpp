@@ -15,7 +15,7 @@ struct FullDocument {
     {
         ws.New();
         for (int i = 0; i < tlv::kMaxPoints; ++i)
-            ws.WaveText.setVolts(i, 4.5 * std::sin(i / 500.0));
+            ws.edit.WaveText.setVolts(i, 4.5 * std::sin(i / 500.0));
         ws.CommitEditBuffer();
     }
     tlv::Workspace ws;
@@ -49,8 +49,8 @@ void BM_FullPlotRender(benchmark::State& state)
         painter.fillRect(image.rect(), Qt::lightGray);
         tlv::PaintAxisLabels(painter, client, tlv::WindowState::Normal);
         painter.translate(box.topLeft());
-        tlv::PaintPlot(painter, box.size(), tlv::WindowState::Normal, doc.ws.PlotY.data(),
-                       doc.ws.PlotColumn);
+        tlv::PaintPlot(painter, box.size(), tlv::WindowState::Normal, doc.ws.edit.PlotY.data(),
+                       doc.ws.edit.PlotColumn);
     }
 }
 BENCHMARK(BM_FullPlotRender)->Unit(benchmark::kMicrosecond);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/Commands.h"
+#include "commands/Commands.h"
 #include "model/Workspace.h"
 
 namespace tlv {

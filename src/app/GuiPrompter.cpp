@@ -5,10 +5,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrinter>
 
 #include "app/FormDialog.h"
 #include "app/HelpViewer.h"
+#include "app/PrinterTarget.h"
 #include "app/ToolbarIcons.h"
 #include "app/WaitWindow.h"
 
@@ -97,10 +97,14 @@ std::optional<QString> GuiPrompter::saveFile(const QString& title, const QString
     return dialog.selectedFiles().constFirst();
 }
 
-bool GuiPrompter::choosePrinter(QPrinter& printer)
+std::unique_ptr<PrintTarget> GuiPrompter::choosePrinter()
 {
-    QPrintDialog dialog(&printer, parent_);
-    return dialog.exec() == QDialog::Accepted;
+    auto target = std::make_unique<PrinterTarget>();
+    QPrintDialog dialog(&target->printer(), parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    target->setUpPage();
+    return target;
 }
 
 void GuiPrompter::runModal(DialogForm& form)

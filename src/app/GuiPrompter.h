@@ -21,7 +21,7 @@ public:
     std::optional<QString> openFile(const QString& title, const QString& filter) override;
     std::optional<QString> saveFile(const QString& title, const QString& filter,
                                     const QString& suggestedName) override;
-    bool choosePrinter(QPrinter& printer) override;
+    std::unique_ptr<PrintTarget> choosePrinter() override;
     void runModal(DialogForm& form) override;
     void showAbout(const QString& title, const QString& extraLine) override;
     bool showHelp(const QString& path) override;

@@ -12,7 +12,7 @@
 #include <QToolBar>
 
 #include "app/ToolbarIcons.h"
-#include "display/DocumentView.h"
+#include "app/DocumentView.h"
 #include "model/CommandNames.h"
 #include "model/Workspace.h"
 
@@ -61,7 +61,7 @@ void MainWindow::buildMenus()
         if (!item.shortcut.isEmpty())
             action->setShortcut(QKeySequence(item.shortcut));
         // The check mark of Edit Select follows the command table, not the click.
-        action->setCheckable(item.name == "mnuEditselect");
+        action->setCheckable(item.id == Cmd::EditSelect);
         const QString name = item.name;
         connect(action, &QAction::triggered, this, [this, name] {
             commands_.run(name);
@@ -286,7 +286,7 @@ void MainWindow::onSubWindowActivated(QMdiSubWindow* sub)
 
 void MainWindow::rebuildWindowList()
 {
-    QMenu* menu = menus_.at("mnuWindow");
+    QMenu* menu = menus_.at(Cmd::WindowMenu.text());
     for (QAction* action : windowList_->actions()) {
         menu->removeAction(action);
         delete action;

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <map>
 
-#include "app/Commands.h"
+#include "commands/Commands.h"
 #include "model/DocumentWindow.h"
 
 class QAction;

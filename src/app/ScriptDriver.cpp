@@ -5,10 +5,12 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <stdexcept>
 
-#include "app/Commands.h"
+#include "commands/Commands.h"
 #include "app/MainWindow.h"
-#include "app/ScriptError.h"
+#include "app/PrinterTarget.h"
+#include "model/ScriptError.h"
 #include "model/CommandNames.h"
 #include "model/DialogForm.h"
 #include "model/VoltsText.h"
@@ -41,8 +43,10 @@ QString Number(double value)
 ScriptDriver::ScriptDriver(Workspace& workspace, Commands& commands, MainWindow& frame,
                            QTextStream& out, QTextStream& err)
     : ws_(workspace), commands_(commands), frame_(frame), out_(out), err_(err),
-      prompter_(std::make_unique<ScriptPrompter>(out, [this](DialogForm& form) { runModal(form); }))
+      prompter_(&out)
 {
+    prompter_.setModalRunner([this](DialogForm& form) { runModal(form); });
+    prompter_.setPrinterFactory([](const QString& path) { return PrinterTarget::pdf(path); });
 }
 
 ScriptDriver::~ScriptDriver() = default;
@@ -116,6 +120,18 @@ double ScriptDriver::real(const Line& line, int index, const QString& what) cons
 
 void ScriptDriver::execute(const Line& line, DialogForm* dialog)
 {
+    try {
+        dispatch(line, dialog);
+    } catch (const std::logic_error& fault) {
+        // A form or the command table met a name it does not know.
+        throw ScriptError(line.number, QString::fromStdString(fault.what()));
+    }
+    out_.flush();
+    settle();
+}
+
+void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
+{
     const QString& c = line.command;
     if (c == "echo") {
         out_ << line.rest << "\n";
@@ -124,11 +140,11 @@ void ScriptDriver::execute(const Line& line, DialogForm* dialog)
         QString word = line.words[0].toLower();
         if (word != "yes" && word != "no" && word != "ok" && word != "cancel")
             throw ScriptError(line.number, "answer takes yes, no, ok or cancel");
-        prompter_->queueAnswer(word, line.number);
+        prompter_.queueAnswer(word, line.number);
     } else if (c == "choose") {
         if (line.rest.isEmpty())
             throw ScriptError(line.number, "choose needs a path or cancel");
-        prompter_->queueChoice(line.rest == "cancel" ? QStringLiteral("cancel") : line.rest,
+        prompter_.queueChoice(line.rest == "cancel" ? QStringLiteral("cancel") : line.rest,
                                line.number);
     } else if (c == "show") {
         show(line, dialog);
@@ -155,8 +171,6 @@ void ScriptDriver::execute(const Line& line, DialogForm* dialog)
     } else {
         throw ScriptError(line.number, "unknown command " + c);
     }
-    out_.flush();
-    settle();
 }
 
 void ScriptDriver::executeDialog(const Line& line, DialogForm& dialog)
@@ -289,8 +303,8 @@ void ScriptDriver::plot(const Line& line)
                 throw ScriptError(line.number, "button is 0, 1, 2 or 4");
         }
     }
-    if (ws_.plotInput)
-        ws_.plotInput(input);
+    if (ws_.mouseTools)
+        ws_.mouseTools->plotInput(input);
 }
 
 void ScriptDriver::window(const Line& line)
@@ -356,39 +370,38 @@ void ScriptDriver::showPoints(const Line& line)
 {
     int from = line.words.size() > 1 ? number(line, 1, "index") : 0;
     int to = line.words.size() > 2 ? number(line, 2, "index")
-                                   : std::min(static_cast<int>(ws_.PointCount), kLastPoint);
+                                   : std::min(static_cast<int>(ws_.edit.PointCount), kLastPoint);
     if (from < 0 || to > kLastPoint || from > to)
         throw ScriptError(line.number, "points run from 0 to 16383");
     for (int i = from; i <= to; ++i)
-        out_ << i << " " << QString::fromStdString(ws_.WaveText[i]) << " "
-             << Flag(ws_.PointDefined[static_cast<size_t>(i)]) << "\n";
+        out_ << i << " " << QString::fromStdString(ws_.edit.WaveText[i]) << " "
+             << Flag(ws_.edit.PointDefined[static_cast<size_t>(i)]) << "\n";
 }
 
 void ScriptDriver::showState()
 {
-    out_ << "PointCount = " << Number(ws_.PointCount) << "\n"
-         << "ToolMode = " << ws_.ToolMode << "\n"
-         << "SelStartX = " << ws_.SelStartX << "\n"
-         << "SelEndX = " << ws_.SelEndX << "\n"
-         << "SelStartPoint = " << Number(ws_.SelStartPoint) << "\n"
-         << "SelEndPoint = " << Number(ws_.SelEndPoint) << "\n"
-         << "SelLast = " << ws_.SelLast << "\n"
-         << "ActiveTag = " << ws_.ActiveTag << "\n"
-         << "ClipboardFull = " << Flag(ws_.ClipboardFull) << "\n"
-         << "PasteColumn = " << ws_.PasteColumn << "\n"
-         << "PlotColumn = " << ws_.PlotColumn << "\n"
-         << "DrawSuspended = " << Flag(ws_.DrawSuspended) << "\n"
-         << "Exiting = " << Flag(ws_.Exiting) << "\n"
-         << "UntitledCount = " << ws_.UntitledCount << "\n"
-         << "FreeSlot = " << ws_.FreeSlot << "\n"
-         << "NewPending = " << Flag(ws_.NewPending) << "\n"
-         << "LoadingFile = " << Flag(ws_.LoadingFile) << "\n"
-         << "SegKind = " << ws_.SegKind << "\n"
-         << "FileName = " << ws_.FileName << "\n"
-         << "SaveDeclined = " << Flag(ws_.SaveDeclined) << "\n"
-         << "InterfaceType = " << ws_.InterfaceType << "\n"
-         << "ComPortNo = " << ws_.ComPortNo << "\n"
-         << "GpibAddress = " << ws_.GpibAddress << "\n";
+    out_ << "PointCount = " << Number(ws_.edit.PointCount) << "\n"
+         << "ToolMode = " << ws_.edit.ToolMode << "\n"
+         << "SelStartX = " << ws_.edit.SelStartX << "\n"
+         << "SelEndX = " << ws_.edit.SelEndX << "\n"
+         << "SelStartPoint = " << Number(ws_.edit.SelStartPoint) << "\n"
+         << "SelEndPoint = " << Number(ws_.edit.SelEndPoint) << "\n"
+         << "SelLast = " << ws_.edit.SelLast << "\n"
+         << "ActiveTag = " << ws_.edit.ActiveTag << "\n"
+         << "ClipboardFull = " << Flag(ws_.work.ClipboardFull) << "\n"
+         << "PasteColumn = " << ws_.work.PasteColumn << "\n"
+         << "PlotColumn = " << ws_.edit.PlotColumn << "\n"
+         << "DrawSuspended = " << Flag(ws_.edit.DrawSuspended) << "\n"
+         << "Exiting = " << Flag(ws_.edit.Exiting) << "\n"
+         << "UntitledCount = " << ws_.docs.UntitledCount << "\n"
+         << "FreeSlot = " << ws_.docs.FreeSlot << "\n"
+         << "LoadingFile = " << Flag(ws_.docs.LoadingFile) << "\n"
+         << "SegKind = " << ws_.seg.SegKind << "\n"
+         << "FileName = " << ws_.file.FileName << "\n"
+         << "SaveDeclined = " << Flag(ws_.file.SaveDeclined) << "\n"
+         << "InterfaceType = " << ws_.link.InterfaceType << "\n"
+         << "ComPortNo = " << ws_.link.ComPortNo << "\n"
+         << "GpibAddress = " << ws_.link.GpibAddress << "\n";
 }
 
 void ScriptDriver::showSystem()
@@ -426,16 +439,16 @@ void ScriptDriver::showWindows()
              << StateName(window->state) << (window.get() == ws_.activeWindow() ? " active" : "")
              << "\n";
     for (int n = 1; n <= 5; ++n) {
-        const DocumentSlot& slot = ws_.DocSlots[static_cast<size_t>(n - 1)];
+        const DocumentSlot& slot = ws_.docs.DocSlots[static_cast<size_t>(n - 1)];
         out_ << "slot " << n << (slot.used ? " used" : " free") << " \"" << slot.title << "\"\n";
     }
 }
 
 void ScriptDriver::showPlot()
 {
-    out_ << "columns = " << ws_.PlotColumn << "\n";
-    for (int k = 0; k < ws_.PlotColumn; ++k)
-        out_ << k << " " << Number(ws_.PlotY[static_cast<size_t>(k)]) << "\n";
+    out_ << "columns = " << ws_.edit.PlotColumn << "\n";
+    for (int k = 0; k < ws_.edit.PlotColumn; ++k)
+        out_ << k << " " << Number(ws_.edit.PlotY[static_cast<size_t>(k)]) << "\n";
 }
 
 void ScriptDriver::showStatus()

@@ -5,7 +5,7 @@
 #include <QTextStream>
 #include <memory>
 
-#include "app/ScriptPrompter.h"
+#include "model/ScriptedPrompter.h"
 
 namespace tlv {
 
@@ -22,7 +22,7 @@ public:
                  QTextStream& err);
     ~ScriptDriver();
 
-    ScriptPrompter& prompter() { return *prompter_; }
+    ScriptedPrompter& prompter() { return prompter_; }
 
     // Runs every line; returns the exit status (0 ran to its end, 2 script error).
     int run(const QStringList& lines);
@@ -37,6 +37,7 @@ private:
 
     bool nextLine(Line& line);
     void execute(const Line& line, DialogForm* dialog);
+    void dispatch(const Line& line, DialogForm* dialog);
     void executeDialog(const Line& line, DialogForm& dialog);
     void runModal(DialogForm& form);
     void settle();
@@ -67,7 +68,7 @@ private:
     MainWindow& frame_;
     QTextStream& out_;
     QTextStream& err_;
-    std::unique_ptr<ScriptPrompter> prompter_;
+    ScriptedPrompter prompter_;
     QStringList lines_;
     int position_ = 0;
 };

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
@@ -9,12 +10,6 @@
 #include "app/ScriptDriver.h"
 
 namespace {
-
-int Usage()
-{
-    std::fprintf(stderr, "usage: tolvenar [--script FILE]   (FILE - reads standard input)\n");
-    return 2;
-}
 
 // A script's output is the program's answer: Qt's own chatter about the headless platform is
 // kept off it; warnings and errors still reach standard error.
@@ -56,25 +51,40 @@ int RunScript(const QString& scriptPath)
 
 int main(int argc, char** argv)
 {
-    QString script;
-    for (int i = 1; i < argc; ++i) {
-        QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg == "--script" && i + 1 < argc)
-            script = QString::fromLocal8Bit(argv[++i]);
-        else if (arg == "--help" || arg == "-h")
-            return Usage(), 0;
-        else if (arg.startsWith("--"))
-            return Usage();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Tolvenar composes arbitrary waveforms for the KTR6610/2.");
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption scriptOption(
+        "script", "Runs the script FILE headless (- reads standard input).", "FILE");
+    parser.addOption(scriptOption);
+    QCoreApplication::setApplicationName("Tolvenar");
+    QCoreApplication::setApplicationVersion("2.0");
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "tolvenar: %s\n%s", qPrintable(parser.errorText()),
+                     qPrintable(parser.helpText()));
+        return 2;
     }
+    if (parser.isSet(helpOption)) {
+        std::fprintf(stdout, "%s", qPrintable(parser.helpText()));
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        std::fprintf(stdout, "Tolvenar %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    const QString script = parser.value(scriptOption);
     // A script runs headless: no window is shown and no display is needed.
-    if (!script.isEmpty()) {
+    if (parser.isSet(scriptOption)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
     }
 
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName("Tolvenar");
-    if (!script.isEmpty())
+    if (parser.isSet(scriptOption))
         return RunScript(script);
 
     tlv::Application app(QCoreApplication::applicationDirPath());

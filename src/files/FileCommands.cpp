@@ -3,7 +3,7 @@
 #include <QDir>
 #include <memory>
 
-#include "app/Commands.h"
+#include "commands/Commands.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -52,11 +52,11 @@ void FileCommands::cannot(const QString& what, const QString& path, const QStrin
 
 std::optional<QString> FileCommands::chooseFileToRead(const QString& title, const QString& filter)
 {
-    ws_.FileName.clear();
+    ws_.file.FileName.clear();
     std::optional<QString> path = ws_.prompter->openFile(title, filter);
     if (!path)
         return std::nullopt;
-    ws_.FileName = *path;
+    ws_.file.FileName = *path;
     if (ws_.formsLoaded() >= 6) {
         ws_.prompter->message("Too many open Windows.  Close some and try again", "TLV", Buttons::Ok,
                               Icon::None);
@@ -86,7 +86,7 @@ void FileCommands::Import()
 
 void FileCommands::Save()
 {
-    ws_.SaveDeclined = false;
+    ws_.file.SaveDeclined = false;
     DocumentWindow* window = ws_.activeWindow();
     if (!window)
         return;
@@ -97,20 +97,20 @@ void FileCommands::Save()
         SaveAs();
         return;
     }
-    ws_.FileName = window->filePath;
+    ws_.file.FileName = window->filePath;
     WriteFile(window->filePath, kind);
 }
 
 void FileCommands::SaveAs()
 {
-    ws_.SaveDeclined = false;
+    ws_.file.SaveDeclined = false;
     DocumentWindow* window = ws_.activeWindow();
     if (!window)
         return;
     std::optional<QString> path = ws_.prompter->saveFile("File Save As", kOpenFilter, window->filePath);
     if (!path)
         return;
-    ws_.FileName = *path;
+    ws_.file.FileName = *path;
     const FileKind kind = KindOfPath(*path);
     if (kind == FileKind::Other) {
         cannot("Cannot save", *path, "Tolvenar saves .afc, .csv and .prn files.");
@@ -122,12 +122,12 @@ void FileCommands::SaveAs()
 void RegisterFileCommands(Workspace& ws, Commands& commands)
 {
     auto files = std::make_shared<FileCommands>(ws);
-    commands.add("mnuOpen", [files] { files->Open(); });
-    commands.add("mnuSave", [files] { files->Save(); });
-    commands.add("mnuSaveAs", [files] { files->SaveAs(); });
-    commands.add("mnuImport", [files] { files->Import(); });
-    commands.add("mnuPrint", [files] { files->Print(); });
-    ws.saveCommand = [files] { files->Save(); };
+    commands.add(Cmd::Open, [files] { files->Open(); });
+    commands.add(Cmd::Save, [files] { files->Save(); });
+    commands.add(Cmd::SaveAs, [files] { files->SaveAs(); });
+    commands.add(Cmd::Import, [files] { files->Import(); });
+    commands.add(Cmd::Print, [files] { files->Print(); });
+    ws.saver = files.get();
 }
 
 }  // namespace tlv

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/TableFormat.h"
+#include "model/Services.h"
 
 namespace tlv {
 
@@ -24,9 +25,12 @@ FileKind KindOfCaption(const QString& caption);
 
 // The File menu's Open, Save, Save As, Import and Print, with the readers and writers of the
 // AFC, CSV and PRN files. Each document window keeps the path of its own file.
-class FileCommands {
+class FileCommands : public DocumentSaver {
 public:
     explicit FileCommands(Workspace& workspace) : ws_(workspace) {}
+
+    // The close question's Yes.
+    void SaveActiveDocument() override { Save(); }
 
     void Open();
     void Save();

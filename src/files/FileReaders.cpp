@@ -4,6 +4,7 @@
 
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
+#include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -97,10 +98,10 @@ void FileCommands::StashActiveWaveform()
     DocumentWindow* active = ws_.activeWindow();
     if (!active)
         return;
-    const int count = static_cast<int>(ws_.PointCount);
+    const int count = static_cast<int>(ws_.edit.PointCount);
     DocStash.reserve(static_cast<size_t>(count) + 1);
     for (int i = 0; i < count; ++i)
-        DocStash.push_back(ws_.WaveText.value(i));
+        DocStash.push_back(ws_.edit.WaveText.value(i));
     DocStash.push_back(kEndMarker);
     stashTag_ = active->tag;
 }
@@ -110,7 +111,7 @@ void FileCommands::RestoreStash()
     DocumentSlot* slot = ws_.slotOf(stashTag_);
     if (!slot)
         return;
-    std::copy(DocStash.begin(), DocStash.end(), slot->store.begin());
+    StoreVolts(*slot, DocStash.data(), static_cast<int>(DocStash.size()) - 1);
     DocStash.clear();
     stashTag_.clear();
 }
@@ -118,16 +119,16 @@ void FileCommands::RestoreStash()
 void FileCommands::LoadIntoNewWindow(const QString& path, const std::vector<double>& volts)
 {
     if (ws_.windows().empty())
-        for (DocumentSlot& slot : ws_.DocSlots) {
+        for (DocumentSlot& slot : ws_.docs.DocSlots) {
             slot.title.clear();
             slot.used = false;
         }
     StashActiveWaveform();
-    ws_.LoadingFile = true;
-    ws_.FileName = path;
+    ws_.docs.LoadingFile = true;
+    ws_.file.FileName = path;
     DocumentWindow* window = ws_.New();
     // The flag has named the new slot; a later New must not take the file's name too.
-    ws_.LoadingFile = false;
+    ws_.docs.LoadingFile = false;
     if (!window)
         return;
     const QString name = QFileInfo(path).fileName();
@@ -135,20 +136,14 @@ void FileCommands::LoadIntoNewWindow(const QString& path, const std::vector<doub
     window->filePath = path;
     ws_.DrawGrid();
 
-    const int count = static_cast<int>(std::min(volts.size(), static_cast<size_t>(kMaxPoints)));
-    for (int i = 0; i < count; ++i) {
-        ws_.WaveText.setVolts(i, volts[static_cast<size_t>(i)]);
-        ws_.PointDefined[static_cast<size_t>(i)] = true;
-    }
-    if (count < kMaxPoints)
-        ws_.WaveText.setEndMarker(count);
+    WritePoints(ws_.edit, 0, volts);
     ws_.CommitEditBuffer();
     ws_.RebuildPlotCache();
     if (DocumentSlot* slot = ws_.activeSlot())
-        slot->markSaved(static_cast<int>(ws_.PointCount));
+        slot->markSaved(static_cast<int>(ws_.edit.PointCount));
     RestoreStash();
-    ws_.commands.enable({"mnuExpand"});
-    ws_.FileName = " ";
+    ws_.commands.enable({Cmd::Expand});
+    ws_.file.FileName = " ";
 }
 
 }  // namespace tlv

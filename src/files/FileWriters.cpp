@@ -3,8 +3,8 @@
 #include <QSaveFile>
 
 #include "files/AfcFormat.h"
-#include "files/BufferPoints.h"
 #include "files/FileCommands.h"
+#include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -31,11 +31,11 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
     DocumentSlot* slot = ws_.activeSlot();
     if (!window || !slot || kind == FileKind::Other)
         return false;
-    const int count = PointsInEditBuffer(ws_);
+    const int count = PointsInEditBuffer(ws_.edit);
     if (QFileInfo::exists(path) &&
         ws_.prompter->message("File name existence. Save overwrite.... ?", "TLV", Buttons::YesNo,
                               Icon::Information) != Answer::Yes) {
-        ws_.SaveDeclined = true;
+        ws_.file.SaveDeclined = true;
         return false;
     }
 
@@ -43,7 +43,7 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
     std::vector<double> volts(static_cast<size_t>(count));
     std::vector<int> raised;
     for (int i = 0; i < count; ++i) {
-        double v = ws_.WaveText.value(i);
+        double v = ws_.edit.WaveText.value(i);
         if (v < -5.0) {
             v = -5.0;
             raised.push_back(i);
@@ -58,14 +58,12 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
     }
 
     for (int i : raised)
-        ws_.WaveText.set(i, "-5");
+        WritePointText(ws_.edit, i, "-5", ws_.edit.PointDefined[static_cast<size_t>(i)]);
     const QString name = QFileInfo(path).fileName();
     window->filePath = path;
     ws_.SetWindowCaption(window, name);
     slot->title = name.left(30);
-    std::fill(slot->store.begin(), slot->store.end(), 0.0);
-    std::copy(volts.begin(), volts.end(), slot->store.begin());
-    slot->store[static_cast<size_t>(count)] = kEndMarker;
+    StoreVolts(*slot, volts.data(), count);
     slot->markSaved(count);
     if (!raised.empty())
         ws_.RebuildPlotCache();

@@ -1,12 +1,12 @@
 // Print: the active waveform on one landscape page.
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <QPrinter>
 
-#include "files/BufferPoints.h"
 #include "files/FileCommands.h"
 #include "files/PrintLayout.h"
 #include "files/PrintPainter.h"
+#include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -18,19 +18,13 @@ namespace {
 // off the page.
 std::vector<double> PrintRows(const Workspace& ws)
 {
-    const int last = std::max(PointsInEditBuffer(ws) - 1, 0);
-    std::vector<double> rows;
-    for (int j = 0; j <= last && static_cast<int>(rows.size()) < kPlotColumns; j += 32)
-        rows.push_back(std::clamp(MillivoltsToPlotY(ws.WaveText.value(j) * 1000.0), 0.0,
-                                  static_cast<double>(kPlotHeight)));
+    std::vector<double> rows =
+        PlotRows(ws.edit.WaveText.values(), std::max(PointsInEditBuffer(ws.edit), 1));
+    for (double& row : rows)
+        row = std::clamp(row, 0.0, static_cast<double>(kPlotHeight));
     return rows;
 }
 
-void SetUpPage(QPrinter& printer)
-{
-    printer.setResolution(kTwipsPerInch);
-    printer.setPageOrientation(QPageLayout::Landscape);
-}
 }  // namespace
 
 void FileCommands::Print()
@@ -38,17 +32,12 @@ void FileCommands::Print()
     DocumentWindow* window = ws_.activeWindow();
     if (!window)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    SetUpPage(printer);
-    if (!ws_.prompter->choosePrinter(printer))
+    std::unique_ptr<PrintTarget> printer = ws_.prompter->choosePrinter();
+    if (!printer)
         return;
-    // The printer dialog may have changed them; the layout needs both.
-    SetUpPage(printer);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString target =
-            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        cannot("Cannot print to", target, "the printer could not be started.");
+    if (!painter.begin(&printer->device())) {
+        cannot("Cannot print to", printer->name(), "the printer could not be started.");
         return;
     }
     PaintPrintPage(painter, PrintRows(ws_), window->caption);

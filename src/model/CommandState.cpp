@@ -1,5 +1,7 @@
 #include "model/CommandState.h"
 
+#include <stdexcept>
+
 #include "model/CommandNames.h"
 
 namespace tlv {
@@ -24,59 +26,74 @@ void CommandState::changed() const
         listener_();
 }
 
-bool CommandState::isEnabled(const QString& item) const
+const CommandState::Flags& CommandState::flags(const QString& item) const
 {
     auto it = items_.find(item);
-    return it != items_.end() && it->second.enabled;
+    if (it == items_.end())
+        throw std::logic_error("unknown menu item " + item.toStdString());
+    return it->second;
 }
 
-bool CommandState::isChecked(const QString& item) const
+CommandState::Flags& CommandState::item(CommandId id)
 {
-    auto it = items_.find(item);
-    return it != items_.end() && it->second.checked;
+    return const_cast<Flags&>(flags(id.text()));
 }
 
-void CommandState::setEnabled(const QString& item, bool enabled)
+const CommandState::Flags* CommandState::findButton(int toolbar, int index) const
 {
-    items_[item].enabled = enabled;
+    auto it = buttons_.find(buttonKey(toolbar, index));
+    return it == buttons_.end() ? nullptr : &it->second;
+}
+
+CommandState::Flags& CommandState::button(int toolbar, int index)
+{
+    const Flags* found = findButton(toolbar, index);
+    if (!found)
+        throw std::logic_error("unknown toolbar button " + buttonKey(toolbar, index).toStdString());
+    return const_cast<Flags&>(*found);
+}
+
+void CommandState::setEnabled(CommandId id, bool enabled)
+{
+    item(id).enabled = enabled;
     changed();
 }
 
-void CommandState::setChecked(const QString& item, bool checked)
+void CommandState::setChecked(CommandId id, bool checked)
 {
-    items_[item].checked = checked;
+    item(id).checked = checked;
     changed();
 }
 
-void CommandState::enable(std::initializer_list<const char*> items)
+void CommandState::enable(const CommandSet& items)
 {
-    for (const char* item : items)
-        items_[QString::fromLatin1(item)].enabled = true;
+    for (CommandId id : items)
+        item(id).enabled = true;
     changed();
 }
 
-void CommandState::disable(std::initializer_list<const char*> items)
+void CommandState::disable(const CommandSet& items)
 {
-    for (const char* item : items)
-        items_[QString::fromLatin1(item)].enabled = false;
+    for (CommandId id : items)
+        item(id).enabled = false;
     changed();
 }
 
 bool CommandState::isButtonEnabled(int toolbar, int index) const
 {
-    auto it = buttons_.find(buttonKey(toolbar, index));
-    return it != buttons_.end() && it->second.enabled;
+    const Flags* found = findButton(toolbar, index);
+    return found && found->enabled;
 }
 
 bool CommandState::isButtonPressed(int toolbar, int index) const
 {
-    auto it = buttons_.find(buttonKey(toolbar, index));
-    return it != buttons_.end() && it->second.checked;
+    const Flags* found = findButton(toolbar, index);
+    return found && found->checked;
 }
 
 void CommandState::setButtonEnabled(int toolbar, int index, bool enabled)
 {
-    buttons_[buttonKey(toolbar, index)].enabled = enabled;
+    button(toolbar, index).enabled = enabled;
     changed();
 }
 
@@ -85,22 +102,22 @@ void CommandState::setButtonPressed(int toolbar, int index, bool pressed)
     // The Marker, Free hand and Line buttons form one group: pressing one releases the others.
     if (toolbar == 2 && pressed && (index == 1 || index == 3 || index == 4))
         for (int other : {1, 3, 4})
-            buttons_[buttonKey(2, other)].checked = false;
-    buttons_[buttonKey(toolbar, index)].checked = pressed;
+            button(2, other).checked = false;
+    button(toolbar, index).checked = pressed;
     changed();
 }
 
-void CommandState::enableButtons(int toolbar, std::initializer_list<int> indices)
+void CommandState::enableButtons(int toolbar, const std::vector<int>& indices)
 {
     for (int index : indices)
-        buttons_[buttonKey(toolbar, index)].enabled = true;
+        button(toolbar, index).enabled = true;
     changed();
 }
 
-void CommandState::disableButtons(int toolbar, std::initializer_list<int> indices)
+void CommandState::disableButtons(int toolbar, const std::vector<int>& indices)
 {
     for (int index : indices)
-        buttons_[buttonKey(toolbar, index)].enabled = false;
+        button(toolbar, index).enabled = false;
     changed();
 }
 

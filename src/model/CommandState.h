@@ -5,28 +5,36 @@
 #include <map>
 #include <vector>
 
+#include "model/CommandIds.h"
+
 namespace tlv {
 
-// Enabled, checked and pressed state of every menu item (by name, "mnuCut") and toolbar button
-// ("Toolbar1" 1..17, "Toolbar2" 1..14). Logic sets it; the frame mirrors it; tests read it.
+using CommandSet = std::vector<CommandId>;
+
+// Enabled, checked and pressed state of every menu item and toolbar button ("Toolbar1" 1..17,
+// "Toolbar2" 1..14). Logic sets it; the frame mirrors it; tests read it. A name or button the
+// menu and toolbar tables do not know is a programming error (std::logic_error).
 class CommandState {
 public:
     CommandState();
 
-    bool isEnabled(const QString& item) const;
-    bool isChecked(const QString& item) const;
-    void setEnabled(const QString& item, bool enabled);
-    void setChecked(const QString& item, bool checked);
-    void enable(std::initializer_list<const char*> items);
-    void disable(std::initializer_list<const char*> items);
+    bool isEnabled(CommandId item) const { return flags(item.text()).enabled; }
+    bool isChecked(CommandId item) const { return flags(item.text()).checked; }
+    // By name, for the frame and scripts that read the table.
+    bool isEnabled(const QString& item) const { return flags(item).enabled; }
+    bool isChecked(const QString& item) const { return flags(item).checked; }
+    void setEnabled(CommandId item, bool enabled);
+    void setChecked(CommandId item, bool checked);
+    void enable(const CommandSet& items);
+    void disable(const CommandSet& items);
 
     // toolbar is 1 or 2, index from 1.
     bool isButtonEnabled(int toolbar, int index) const;
     bool isButtonPressed(int toolbar, int index) const;
     void setButtonEnabled(int toolbar, int index, bool enabled);
     void setButtonPressed(int toolbar, int index, bool pressed);
-    void enableButtons(int toolbar, std::initializer_list<int> indices);
-    void disableButtons(int toolbar, std::initializer_list<int> indices);
+    void enableButtons(int toolbar, const std::vector<int>& indices);
+    void disableButtons(int toolbar, const std::vector<int>& indices);
     bool isToolbarEnabled(int toolbar) const;
     void setToolbarEnabled(int toolbar, bool enabled);
     // A button can be clicked when both it and its toolbar are enabled.
@@ -41,6 +49,10 @@ private:
         bool checked = false;
     };
     static QString buttonKey(int toolbar, int index);
+    const Flags& flags(const QString& item) const;
+    Flags& item(CommandId id);
+    Flags& button(int toolbar, int index);
+    const Flags* findButton(int toolbar, int index) const;
     void changed() const;
 
     std::map<QString, Flags> items_;

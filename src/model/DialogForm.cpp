@@ -1,5 +1,7 @@
 #include "model/DialogForm.h"
 
+#include <stdexcept>
+
 #include <algorithm>
 
 namespace tlv {
@@ -27,7 +29,11 @@ Control& DialogForm::add(Control control)
 
 Control& DialogForm::at(const QString& name)
 {
-    return const_cast<Control&>(*control(name));
+    const Control* found = control(name);
+    if (!found)
+        throw std::logic_error("dialog \"" + caption_.toStdString() + "\" has no control " +
+                               name.toStdString());
+    return const_cast<Control&>(*found);
 }
 
 QString DialogForm::text(const QString& name) const

@@ -2,17 +2,13 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "model/CommandSets.h"
+#include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
 
 namespace tlv {
-
-namespace {
-const char* const kWaveformItems[] = {"mnuFreehand", "mnuLine", "mnuSine", "mnuTriangle",
-                                      "mnuSquare", "mnuExpfall", "mnuExprise", "mnuDc",
-                                      "mnuNoise", "mnuDamped", "mnuRamp"};
-}
 
 DocumentWindow* Workspace::findWindow(int id) const
 {
@@ -32,19 +28,17 @@ DocumentWindow* Workspace::findWindowByCaption(const QString& caption) const
 
 DocumentWindow* Workspace::New()
 {
-    ToolMode = 0;
-    NewPending = true;
-    LineAnchorColumn = 0;
-    std::fill(SelVolts.begin(), SelVolts.end(), 0.0);
-    std::fill(WorkVolts.begin(), WorkVolts.end(), 0.0);
-    SelPreview.fill(0.0);
-    WorkPreview.fill(0.0);
+    edit.ToolMode = 0;
+    work.LineAnchorColumn = 0;
+    std::fill(edit.SelVolts.begin(), edit.SelVolts.end(), 0.0);
+    std::fill(work.WorkVolts.begin(), work.WorkVolts.end(), 0.0);
+    edit.SelPreview.fill(0.0);
+    work.WorkPreview.fill(0.0);
 
     if (formsLoaded() >= 6) {
         prompter->message("Too many open Windows.  Close some and try again", "TLV", Buttons::Ok,
                           Icon::None);
-        LoadingFile = false;
-        NewPending = false;
+        docs.LoadingFile = false;
         return nullptr;
     }
     if (active_ && active_->state == WindowState::Maximized)
@@ -54,27 +48,27 @@ DocumentWindow* Workspace::New()
     DocumentWindow& window = *owned;
     window.id = nextWindowId_++;
     // Initialize and Load of the new window.
-    PlotY.fill(0.0);
-    ClipboardFull = false;
-    SelStartX = SelEndX = 0;
-    SegKind = 0;
-    LineChained = 0;
-    LineAnchorColumn = 0;
+    edit.PlotY.fill(0.0);
+    work.ClipboardFull = false;
+    edit.SelStartX = edit.SelEndX = 0;
+    seg.SegKind = 0;
+    work.LineChained = 0;
+    work.LineAnchorColumn = 0;
 
-    ++UntitledCount;
-    window.caption = QStringLiteral("Untitled Waveform Data ") + QString::number(UntitledCount);
-    int slotNumber = UntitledCount;
-    if (UntitledCount > 5) {
-        FreeSlot = 0;
-        for (int n = 1; n <= 5 && FreeSlot == 0; ++n)
-            if (!DocSlots[static_cast<size_t>(n - 1)].used)
-                FreeSlot = static_cast<int16_t>(n);
-        slotNumber = FreeSlot;
+    ++docs.UntitledCount;
+    window.caption = QStringLiteral("Untitled Waveform Data ") + QString::number(docs.UntitledCount);
+    int slotNumber = docs.UntitledCount;
+    if (docs.UntitledCount > 5) {
+        docs.FreeSlot = 0;
+        for (int n = 1; n <= 5 && docs.FreeSlot == 0; ++n)
+            if (!docs.DocSlots[static_cast<size_t>(n - 1)].used)
+                docs.FreeSlot = static_cast<int16_t>(n);
+        slotNumber = docs.FreeSlot;
     }
     window.tag = QString::number(slotNumber);
     if (DocumentSlot* slot = slotOf(window.tag)) {
         slot->used = true;
-        slot->title = (LoadingFile ? QFileInfo(FileName).fileName() : window.caption).left(30);
+        slot->title = (docs.LoadingFile ? QFileInfo(file.FileName).fileName() : window.caption).left(30);
         slot->clear();
     }
     window.picEnabled = true;
@@ -84,14 +78,14 @@ DocumentWindow* Workspace::New()
     ActivateWindow(&window);
 
     commands.setToolbarEnabled(2, true);
-    commands.disableButtons(1, {9, 10, 11, 3, 7, 13, 15});
-    commands.setButtonPressed(2, 1, true);
-    commands.enable({"mnuClose"});
-    commands.disable({"mnuSave", "mnuSaveAs", "mnuUndo", "mnuPrint", "mnuCut", "mnuCopy",
-                      "mnuPaste", "mnuSend", "mnuClear", "mnuClearall", "mnuAdd", "mnuSubtract",
-                      "mnuMultiply", "mnuAbsolute", "mnuMirror", "mnuInvert", "mnuExpand"});
-    for (const char* item : kWaveformItems)
-        commands.setEnabled(item, true);
+    commands.disableButtons(1, Sets::DocumentButtons);
+    commands.setButtonPressed(2, Tb2::Marker, true);
+    commands.enable({Cmd::Close});
+    commands.disable(Sets::DocumentFileItems);
+    commands.disable(Sets::ClipboardItems);
+    commands.disable(Sets::MathItems);
+    commands.disable({Cmd::Undo, Cmd::Clear, Cmd::ClearAll, Cmd::Expand});
+    commands.enable(Sets::WaveformItems);
     return &window;
 }
 
@@ -114,68 +108,59 @@ void Workspace::ReleaseToolButtons()
 {
     for (int i = 1; i <= 14; ++i)
         commands.setButtonPressed(2, i, false);
-    commands.setButtonPressed(2, 1, true);
+    commands.setButtonPressed(2, Tb2::Marker, true);
 }
 
 void Workspace::Activate(DocumentWindow& window)
 {
-    ToolMode = 0;
-    if (DrawSuspended)
+    edit.ToolMode = 0;
+    if (edit.DrawSuspended)
         return;
-    for (int i = 0; i < kMaxPoints; ++i) {
-        WaveText.clear(i);
-        PointDefined[static_cast<size_t>(i)] = false;
-    }
-    std::fill(UndoVolts.begin(), UndoVolts.end(), 0.0);
-    PlotY.fill(0.0);
+    ClearEditBuffer(edit);
+    std::fill(edit.UndoVolts.begin(), edit.UndoVolts.end(), 0.0);
+    edit.PlotY.fill(0.0);
     ReleaseToolButtons();
 
-    PointCount = 0;
+    edit.PointCount = 0;
     if (DocumentSlot* slot = slotOf(window.tag)) {
         int count = CountStore(slot->store);
-        for (int i = 0; i < count && i < kMaxPoints; ++i) {
-            WaveText.set(i, GeneralNumberText(slot->store[static_cast<size_t>(i)]));
-            PointDefined[static_cast<size_t>(i)] = true;
-        }
-        if (count < kMaxPoints)
-            WaveText.setEndMarker(count);
-        PointCount = count;
+        for (int i = 0; i < count && i < kMaxPoints; ++i)
+            WritePointText(edit, i, GeneralNumberText(slot->store[static_cast<size_t>(i)]));
+        PlaceEndMarker(edit, count);
+        edit.PointCount = count;
     }
     DrawGrid();
     RebuildPlotCache();
     EnableForActivatedDocument();
-    ActiveTag = static_cast<int16_t>(window.slot());
+    edit.ActiveTag = static_cast<int16_t>(window.slot());
 }
 
 void Workspace::EnableForActivatedDocument()
 {
-    if (PointCount != 0) {
-        commands.enableButtons(1, {3, 13, 15});
-        commands.disableButtons(1, {7, 9, 10, 11});
-        commands.enable({"mnuClearall", "mnuEditselect", "mnuSelectall", "mnuExpand", "mnuSave",
-                         "mnuSaveAs", "mnuSend", "mnuPrint"});
-        commands.disable({"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste"});
+    if (edit.PointCount != 0) {
+        commands.enableButtons(1, {Tb1::Save, Tb1::Send, Tb1::Print});
+        commands.disableButtons(1, {Tb1::Undo, Tb1::Cut, Tb1::Copy, Tb1::Paste});
+        commands.enable(Sets::PointItems);
+        commands.enable(Sets::DocumentFileItems);
+        commands.disable(Sets::ClipboardItems);
+        commands.disable({Cmd::Undo});
     } else {
-        commands.disableButtons(1, {3, 7, 9, 10, 11, 13, 15});
-        commands.disable({"mnuClearall", "mnuEditselect", "mnuSelectall", "mnuExpand", "mnuUndo",
-                          "mnuCut", "mnuCopy", "mnuPaste", "mnuSend", "mnuSave", "mnuSaveAs",
-                          "mnuAdd", "mnuSubtract", "mnuMultiply", "mnuAbsolute", "mnuMirror",
-                          "mnuInvert"});
+        commands.disableButtons(1, Sets::DocumentButtons);
+        commands.disable(Sets::PointItems);
+        commands.disable(Sets::ClipboardItems);
+        commands.disable(Sets::MathItems);
+        commands.disable({Cmd::Undo, Cmd::Send, Cmd::Save, Cmd::SaveAs});
     }
 }
 
 void Workspace::Deactivate(DocumentWindow&)
 {
-    if (DrawSuspended)
+    if (edit.DrawSuspended)
         return;
     ReleaseToolButtons();
-    for (int i = 0; i <= PointCount + 1 && i < kMaxPoints; ++i) {
-        WaveText.clear(i);
-        PointDefined[static_cast<size_t>(i)] = false;
-    }
-    PointCount = 0;
-    NewPending = false;
-    LoadingFile = false;
+    ClearEditBuffer(edit, static_cast<int>(edit.PointCount) + 1);
+    edit.PointCount = 0;
+    docs.LoadingFile = false;
 }
 
 bool Workspace::ActiveDocumentChanged()
@@ -183,11 +168,11 @@ bool Workspace::ActiveDocumentChanged()
     DocumentSlot* slot = activeSlot();
     if (!slot)
         return false;
-    int count = static_cast<int>(PointCount);
+    int count = static_cast<int>(edit.PointCount);
     if (count != slot->savedCount)
         return true;
     for (int i = 0; i < count && i < kMaxPoints; ++i)
-        if (WaveText.value(i) != slot->saved[static_cast<size_t>(i)])
+        if (edit.WaveText.value(i) != slot->saved[static_cast<size_t>(i)])
             return true;
     return false;
 }
@@ -204,10 +189,7 @@ void Workspace::ClearEditStateAndSlot(DocumentWindow& window)
 {
     if (DocumentSlot* slot = slotOf(window.tag))
         slot->clear();
-    for (int i = 0; i < kMaxPoints; ++i) {
-        WaveText.clear(i);
-        PointDefined[static_cast<size_t>(i)] = false;
-    }
+    ClearEditBuffer(edit);
 }
 
 void Workspace::Close()
@@ -216,8 +198,7 @@ void Workspace::Close()
         CloseWindow(active_);
     if (windows_.empty()) {
         commands.setToolbarEnabled(2, false);
-        for (const char* item : kWaveformItems)
-            commands.setEnabled(item, false);
+        commands.disable(Sets::WaveformItems);
     }
 }
 
@@ -233,16 +214,9 @@ void Workspace::CloseWindow(DocumentWindow* window)
 void Workspace::QueryUnload(DocumentWindow& window)
 {
     ++window.closeStage;
-    if (DocumentSlot* slot = slotOf(QString::number(ActiveTag)))
-        StoreEditBuffer(*slot);
-    DocChanged = ActiveDocumentChanged();
-    if (DocChanged) {
-        Answer answer = prompter->message("Save changes to " + window.caption.trimmed() + "?",
-                                          "TLV", Buttons::YesNo, Icon::Information);
-        MsgAnswer = answer == Answer::Yes ? "6" : "7";
-        if (answer == Answer::Yes && saveCommand)
-            saveCommand();
-    }
+    if (DocumentSlot* slot = slotOf(QString::number(edit.ActiveTag)))
+        StoreEditBuffer(edit, *slot);
+    AskToSave(window, "TLV");
     // The slot is freed by the window's own tag, never by its title: two windows may carry
     // the same title, and a long file name does not fit the 30-character title.
     FreeSlotOf(window);
@@ -250,30 +224,38 @@ void Workspace::QueryUnload(DocumentWindow& window)
     Unload(window);
     if (windows_.empty())
         commands.setToolbarEnabled(2, false);
-    DocChanged = false;
+}
+
+void Workspace::AskToSave(DocumentWindow& window, const QString& title)
+{
+    if (!ActiveDocumentChanged())
+        return;
+    const Answer answer = prompter->message("Save changes to " + window.caption.trimmed() + "?",
+                                            title, Buttons::YesNo, Icon::Information);
+    if (answer == Answer::Yes && saver)
+        saver->SaveActiveDocument();
 }
 
 void Workspace::Unload(DocumentWindow& window)
 {
     if (formsLoaded() == 2) {
         commands.setToolbarEnabled(2, false);
-        commands.disableButtons(1, {9, 10, 11, 3, 7, 13, 15});
-        commands.setButtonPressed(2, 1, false);
-        commands.disable({"mnuSave", "mnuSaveAs", "mnuUndo", "mnuPrint", "mnuCut", "mnuCopy",
-                          "mnuPaste", "mnuSend", "mnuClose", "mnuClearall", "mnuClear",
-                          "mnuSelectall", "mnuEditselect", "mnuFreehand", "mnuLine", "mnuSine",
-                          "mnuTriangle", "mnuSquare", "mnuExpfall", "mnuExprise", "mnuDc",
-                          "mnuNoise", "mnuDamped", "mnuRamp", "mnuAdd", "mnuSubtract",
-                          "mnuMultiply", "mnuAbsolute", "mnuInvert", "mnuMirror", "mnuExpand"});
+        commands.disableButtons(1, Sets::DocumentButtons);
+        commands.setButtonPressed(2, Tb2::Marker, false);
+        commands.disable(Sets::NoDocumentItems);
+        commands.disable(Sets::WaveformItems);
+        commands.disable(Sets::PointItems);
+        commands.disable(Sets::MathItems);
+        commands.disable({Cmd::Clear});
     }
-    LoadingFile = false;
+    docs.LoadingFile = false;
     window.closeStage = 0;
     activationOrder_.erase(std::remove(activationOrder_.begin(), activationOrder_.end(), &window),
                            activationOrder_.end());
     bool wasActive = active_ == &window;
     if (wasActive) {
         active_ = nullptr;
-        PointCount = 0;
+        edit.PointCount = 0;
     }
     if (views)
         views->windowClosed(window);
@@ -289,17 +271,11 @@ void Workspace::Unload(DocumentWindow& window)
 
 void Workspace::CloseAllForExit()
 {
-    Exiting = true;
+    edit.Exiting = true;
     while (!windows_.empty()) {
         DocumentWindow* window = active_ ? active_ : windows_.front().get();
         ActivateWindow(window);
-        if (ActiveDocumentChanged()) {
-            Answer answer = prompter->message("Save changes to " + window->caption.trimmed() + "?",
-                                              "Tolvenar", Buttons::YesNo, Icon::Information);
-            MsgAnswer = answer == Answer::Yes ? "6" : "7";
-            if (answer == Answer::Yes && saveCommand)
-                saveCommand();
-        }
+        AskToSave(*window, "Tolvenar");
         FreeSlotOf(*window);
         Unload(*window);
     }
@@ -312,7 +288,7 @@ void Workspace::SetWindowState(DocumentWindow* window, WindowState state)
     window->state = state;
     if (views)
         views->windowChanged(*window);
-    if (!DrawSuspended)
+    if (!edit.DrawSuspended)
         notifyPlot();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tlv {
 
@@ -17,6 +18,15 @@ QString ButtonsName(Buttons buttons);
 QString IconName(Icon icon);
 QString AnswerName(Answer answer);
 
+// The printer the user chose: a page device set up landscape at 1440 dots per inch, so that one
+// dot is one twip, and the name an error message gives it.
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+    virtual QPagedPaintDevice& device() = 0;
+    virtual QString name() const = 0;
+};
+
 // Everything the logic asks of the user. The frame answers with Qt dialogs; the script driver
 // and the tests answer from a queue and record every prompt.
 class Prompter {
@@ -28,8 +38,8 @@ public:
     virtual std::optional<QString> openFile(const QString& title, const QString& filter) = 0;
     virtual std::optional<QString> saveFile(const QString& title, const QString& filter,
                                             const QString& suggestedName) = 0;
-    // Sets the printer up for the chosen device; false when the user cancelled.
-    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // The chosen printer, or nothing when the user cancelled.
+    virtual std::unique_ptr<PrintTarget> choosePrinter() = 0;
     // Runs a modal dialog until its form closes.
     virtual void runModal(DialogForm& form) = 0;
     virtual void showAbout(const QString& title, const QString& extraLine) = 0;

@@ -16,6 +16,8 @@ public:
 
     const std::string& operator[](int i) const { return texts_[static_cast<size_t>(i)]; }
     double value(int i) const { return values_[static_cast<size_t>(i)]; }
+    // The numbers of all texts, point 0 first.
+    const double* values() const { return values_.data(); }
     void set(int i, std::string text);
     // Writes a computed value in the "+0.000000E+00" pattern.
     void setVolts(int i, double volts);

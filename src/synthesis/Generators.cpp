@@ -1,109 +1,69 @@
-// The nine writing generators: each appends a standard segment to the active waveform.
+// The writing generator and its preview twin, for every shape of the shape table.
+#include "synthesis/Generators.h"
+
+#include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
-#include "synthesis/SegmentKinds.h"
-#include "synthesis/SegmentParameters.h"
-#include "synthesis/ShapeMaths.h"
+#include "synthesis/ShapeTable.h"
 
 namespace tlv {
 
 namespace {
 
-bool& ToolbarFlag(Workspace& ws, int kind)
+// The segment's values in volts, clipped to the instrument's range.
+std::vector<double> SegmentVolts(const ShapeParameters& shape, int limit)
 {
-    switch (kind) {
-    case Shape::Noise: return ws.ToolbarNoise;
-    case Shape::Sine: return ws.ToolbarSine;
-    case Shape::Triangle: return ws.ToolbarTriangle;
-    case Shape::Ramp: return ws.ToolbarRamp;
-    case Shape::Square: return ws.ToolbarSquare;
-    case Shape::ExpRise: return ws.ToolbarExpRise;
-    case Shape::ExpFall: return ws.ToolbarExpFall;
-    case Shape::Dc: return ws.ToolbarDc;
-    default: return ws.ToolbarDamped;
-    }
+    const ShapeRow* row = ShapeOfKind(shape.kind);
+    const UniformSource random = row && row->random ? FreshNoiseSource() : UniformSource();
+    std::vector<double> volts = ShapeMillivolts(shape, limit, random);
+    for (double& v : volts)
+        v = ClipMillivolts(v) / 1000;
+    return volts;
 }
 
-// Just past the last marked point. A waveform whose only marked point is point 0 is written
-// over from point 0.
-int WritePosition(const std::vector<bool>& defined)
+// The parameter set of the last segment, under the system's names.
+void RecordParameters(SegmentParameters& seg, const ShapeParameters& shape)
 {
-    for (int i = kLastPoint; i > 0; --i)
-        if (defined[static_cast<size_t>(i)])
-            return i + 1;
-    return 0;
-}
-
-// The undo snapshot holds the waveform and its end marker.
-void SnapshotForUndo(Workspace& ws, int count)
-{
-    std::fill(ws.UndoVolts.begin(), ws.UndoVolts.end(), 0.0);
-    for (int i = 0; i <= count && i < kMaxPoints; ++i) {
-        if (ws.WaveText[i].empty())
-            ws.WaveText.clear(i);
-        ws.UndoVolts[static_cast<size_t>(i)] = ws.WaveText.value(i);
-    }
-}
-
-// Plot rows of every 32nd point of the edit buffer.
-void FillPlotCache(Workspace& ws)
-{
-    int c = 0;
-    for (int i = 0; i <= ws.PointCount - 1 && c < kPlotColumns; i += 32, ++c)
-        ws.PlotY[static_cast<size_t>(c)] = MillivoltsToPlotY(ws.WaveText.value(i) * 1000);
-    ws.PlotColumn = static_cast<int16_t>(c);
-}
-
-void InsertSegment(Workspace& ws, int kind)
-{
-    ws.ToolMode = 0;
-    ws.commands.setChecked("mnuEditselect", true);
-    ws.LineChained = 0;
-    ws.LineAnchorColumn = 0;
-    ws.PointCount = 0;
-
-    bool& fromToolbar = ToolbarFlag(ws, kind);
-    if (fromToolbar)
-        TakeToolbarDefaults(ws, kind);
-    else
-        TakeDialogValues(ws, kind, 1);
-    fromToolbar = false;
-
-    const int start = WritePosition(ws.PointDefined);
-    ws.PointCount = start;
-    if (start + ws.SegPoints > kLastPoint) {
-        ws.prompter->message("Shortage Editing Space ", "TLV", Buttons::Ok, Icon::None);
-        return;
-    }
-    SnapshotForUndo(ws, start);
-    ws.PlotY.fill(0.0);
-
-    const UniformSource random = kind == Shape::Noise ? FreshNoiseSource() : UniformSource();
-    int n = start;
-    for (double mv : ShapeMillivolts(CurrentShape(ws, kind), kMaxPoints - start, random)) {
-        ws.WaveText.setVolts(n, ClipMillivolts(mv) / 1000);
-        ws.PointDefined[static_cast<size_t>(n)] = true;
-        ++n;
-    }
-    ws.PointCount = n;
-    if (n < kMaxPoints)
-        ws.WaveText.setEndMarker(n);
-
-    FillPlotCache(ws);
-    ws.DrawGrid();
-    ws.CommitEditBuffer();
+    seg.SegPoints = shape.points;
+    seg.SegCycles = shape.cycles;
+    seg.SegPhase = shape.phase;
+    seg.SegAmplitude = shape.amplitude;
+    seg.SegOffset = shape.offset;
+    seg.SegDamp = shape.damp;
+    seg.SegDuty = shape.duty;
 }
 
 }  // namespace
 
-void Workspace::InsertNoise() { InsertSegment(*this, Shape::Noise); }
-void Workspace::InsertSine() { InsertSegment(*this, Shape::Sine); }
-void Workspace::InsertTriangle() { InsertSegment(*this, Shape::Triangle); }
-void Workspace::InsertRamp() { InsertSegment(*this, Shape::Ramp); }
-void Workspace::InsertSquare() { InsertSegment(*this, Shape::Square); }
-void Workspace::InsertExpRise() { InsertSegment(*this, Shape::ExpRise); }
-void Workspace::InsertExpFall() { InsertSegment(*this, Shape::ExpFall); }
-void Workspace::InsertDc() { InsertSegment(*this, Shape::Dc); }
-void Workspace::InsertDampedSine() { InsertSegment(*this, Shape::DampedSine); }
+void InsertSegment(Workspace& ws, const ShapeParameters& shape)
+{
+    EditState& edit = ws.edit;
+    edit.ToolMode = 0;
+    ws.commands.setChecked(Cmd::EditSelect, true);
+    ws.work.LineChained = 0;
+    ws.work.LineAnchorColumn = 0;
+    RecordParameters(ws.seg, shape);
+
+    const int start = WritePosition(edit);
+    edit.PointCount = start;
+    if (start + shape.points > kLastPoint) {
+        ws.prompter->message("Shortage Editing Space ", "TLV", Buttons::Ok, Icon::None);
+        return;
+    }
+    SnapshotForUndo(edit, UndoExtent::ThroughMarker, start);
+    WritePoints(edit, start, SegmentVolts(shape, kMaxPoints - start));
+    RefreshPlotFromEditBuffer(edit);
+    ws.DrawGrid();
+    ws.CommitEditBuffer();
+}
+
+void PreviewSegment(Workspace& ws, const ShapeParameters& shape)
+{
+    RecordParameters(ws.seg, shape);
+    std::fill(ws.work.WorkVolts.begin(), ws.work.WorkVolts.end(), 0.0);
+    const std::vector<double> volts = SegmentVolts(shape, kMaxPoints);
+    std::copy(volts.begin(), volts.end(), ws.work.WorkVolts.begin());
+    ws.seg.PreviewCount = static_cast<int16_t>(volts.size());
+}
 
 }  // namespace tlv

@@ -3,10 +3,12 @@
 #include <array>
 
 #include "model/Prompter.h"
+#include "model/VoltsText.h"
 #include "model/Workspace.h"
 #include "synthesis/DialogPlacement.h"
 #include "synthesis/FieldChecks.h"
-#include "synthesis/SegmentKinds.h"
+#include "synthesis/Generators.h"
+#include "synthesis/ShapeTable.h"
 
 namespace tlv {
 
@@ -14,7 +16,8 @@ namespace {
 
 // One parameter: its label, text box and up-down. The up-down keeps its own whole value and
 // writes it with the given decimals and at least minDigits whole digits.
-struct Field {
+struct FieldBoxes {
+    unsigned flag;  // in ShapeRow::fields
     const char* label;
     const char* caption;
     const char* box;
@@ -23,36 +26,17 @@ struct Field {
     int decimals, minDigits;
 };
 
-enum FieldIndex { Point, Amplitude, Offset, Cycles, Phase, Duty, Damp };
-
-const std::array<Field, 7> kFields = {{
-    {"lblPoint", "Data Point", "txtPoint", "udnPoint", 1000, 16, 16383, 2000, 0, 1},
-    {"lblAmplitude", "Amplitude", "txtAmplitude", "udnAmplitude", 1, 0, 5, 5, 3, 1},
-    {"lblOffset", "Offset", "txtOffset", "udnOffset", 1, -5, 5, 0, 2, 1},
-    {"lblCycles", "Cycles", "txtCycles", "udnCycles", 1, 1, 2048, 1, 0, 1},
-    {"lblPhase", "Phase(deg)", "txtPhase", "udnPhase", 10, 0, 350, 0, 0, 1},
-    {"lblDuty", "Duty Cycle", "txtDuty", "udnDuty", 10, 0, 100, 50, 0, 2},
-    {"lblDamp", "Damp Fact", "txtDamp", "udnDamp", 1, -5, 5, 0, 3, 1},
+const std::array<FieldBoxes, 7> kFields = {{
+    {Field::Point, "lblPoint", "Data Point", "txtPoint", "udnPoint", 1000, 16, 16383, 2000, 0, 1},
+    {Field::Amplitude, "lblAmplitude", "Amplitude", "txtAmplitude", "udnAmplitude", 1, 0, 5, 5, 3, 1},
+    {Field::Offset, "lblOffset", "Offset", "txtOffset", "udnOffset", 1, -5, 5, 0, 2, 1},
+    {Field::Cycles, "lblCycles", "Cycles", "txtCycles", "udnCycles", 1, 1, 2048, 1, 0, 1},
+    {Field::Phase, "lblPhase", "Phase(deg)", "txtPhase", "udnPhase", 10, 0, 350, 0, 0, 1},
+    {Field::Duty, "lblDuty", "Duty Cycle", "txtDuty", "udnDuty", 10, 0, 100, 50, 0, 2},
+    {Field::Damp, "lblDamp", "Damp Fact", "txtDamp", "udnDamp", 1, -5, 5, 0, 3, 1},
 }};
 
-// The fields each shape shows.
-std::vector<FieldIndex> FieldsOf(int kind)
-{
-    switch (kind) {
-    case Shape::Noise: return {Point, Amplitude, Offset};
-    case Shape::Dc: return {Point, Offset};
-    case Shape::Square: return {Point, Amplitude, Offset, Cycles, Phase, Duty};
-    case Shape::DampedSine:
-    case Shape::ExpRise:
-    case Shape::ExpFall: return {Point, Amplitude, Offset, Cycles, Phase, Damp};
-    case Shape::Sine:
-    case Shape::Triangle:
-    case Shape::Ramp: return {Point, Amplitude, Offset, Cycles, Phase};
-    default: return {};
-    }
-}
-
-QString UpDownText(const Field& field, int value)
+QString UpDownText(const FieldBoxes& field, int value)
 {
     QString text = QString::number(std::abs(value)).rightJustified(field.minDigits, '0');
     if (field.decimals > 0)
@@ -60,33 +44,19 @@ QString UpDownText(const Field& field, int value)
     return value < 0 ? '-' + text : text;
 }
 
-const Field* FieldOfUpDown(const QString& name)
+const FieldBoxes* FieldOfUpDown(const QString& name)
 {
-    for (const Field& field : kFields)
+    for (const FieldBoxes& field : kFields)
         if (name == QLatin1String(field.updown))
             return &field;
     return nullptr;
 }
 
-using Generator = void (Workspace::*)();
-
-struct Generators {
-    int kind;
-    Generator insert;
-    Generator preview;
-};
-
-const Generators kGenerators[] = {
-    {Shape::Noise, &Workspace::InsertNoise, &Workspace::PreviewNoise},
-    {Shape::Sine, &Workspace::InsertSine, &Workspace::PreviewSine},
-    {Shape::Triangle, &Workspace::InsertTriangle, &Workspace::PreviewTriangle},
-    {Shape::Ramp, &Workspace::InsertRamp, &Workspace::PreviewRamp},
-    {Shape::Square, &Workspace::InsertSquare, &Workspace::PreviewSquare},
-    {Shape::ExpRise, &Workspace::InsertExpRise, &Workspace::PreviewExpRise},
-    {Shape::ExpFall, &Workspace::InsertExpFall, &Workspace::PreviewExpFall},
-    {Shape::Dc, &Workspace::InsertDc, &Workspace::PreviewDc},
-    {Shape::DampedSine, &Workspace::InsertDampedSine, &Workspace::PreviewDampedSine},
-};
+// A box read leniently: its leading number, 0 when there is none.
+double BoxValue(const QString& text)
+{
+    return TextToNumber(text.toStdString());
+}
 
 Control MakeControl(const char* name, ControlKind kind, const QRect& geometry,
                     const char* text = "")
@@ -110,7 +80,7 @@ NewSegmentForm::NewSegmentForm(Workspace& ws) : DialogForm("New Segment", QSize(
     add(MakeControl("cboWaveForm", ControlKind::List, QRect(110, kTop, 110, 24))).items =
         ShapeNames();
     for (size_t i = 0; i < kFields.size(); ++i) {
-        const Field& f = kFields[i];
+        const FieldBoxes& f = kFields[i];
         const int y = kTop + kRowHeight * static_cast<int>(i + 1);
         add(MakeControl(f.label, ControlKind::Label, QRect(16, y + 3, 90, 20), f.caption));
         add(MakeControl(f.box, ControlKind::TextBox, QRect(110, y, 92, 24)));
@@ -126,7 +96,6 @@ NewSegmentForm::NewSegmentForm(Workspace& ws) : DialogForm("New Segment", QSize(
     add(MakeControl("cmdCancel", ControlKind::Button, QRect(244, kTop + 36, 80, 28), "Cancel"));
     add(MakeControl("cmdDefault", ControlKind::Button, QRect(244, kTop + 88, 80, 28), "Default"));
 
-    ws_.SegmentDialog = this;
     setText("txtPoint", "2000");
     setText("txtAmplitude", "5.000");
     setText("txtOffset", "0.00");
@@ -138,15 +107,9 @@ NewSegmentForm::NewSegmentForm(Workspace& ws) : DialogForm("New Segment", QSize(
     setEnabled("udnPoint", !combinePending());
 }
 
-NewSegmentForm::~NewSegmentForm()
-{
-    if (ws_.SegmentDialog == this)
-        ws_.SegmentDialog = nullptr;
-}
-
 bool NewSegmentForm::combinePending() const
 {
-    return ws_.AddPending || ws_.SubtractPending || ws_.MultiplyPending;
+    return ws_.seg.AddPending || ws_.seg.SubtractPending || ws_.seg.MultiplyPending;
 }
 
 std::optional<QPoint> NewSegmentForm::placement(const QRect& frame) const
@@ -156,33 +119,30 @@ std::optional<QPoint> NewSegmentForm::placement(const QRect& frame) const
 
 void NewSegmentForm::ArrangeFields()
 {
-    for (const Field& f : kFields)
+    for (const FieldBoxes& f : kFields)
         for (const char* name : {f.label, f.box, f.updown})
             setVisible(name, false);
-    const int kind = ws_.SegKind;
-    if (kind != Shape::None)
-        setText("cboWaveForm", NameOfShape(kind));
-    for (FieldIndex i : FieldsOf(kind)) {
-        const Field& f = kFields[static_cast<size_t>(i)];
-        for (const char* name : {f.label, f.box, f.updown})
-            setVisible(name, true);
+    if (const ShapeRow* shape = ShapeOfKind(ws_.seg.SegKind)) {
+        setText("cboWaveForm", shape->name);
+        for (const FieldBoxes& f : kFields)
+            if (shape->fields & f.flag)
+                for (const char* name : {f.label, f.box, f.updown})
+                    setVisible(name, true);
+        if (shape->dampText)
+            setText("txtDamp", shape->dampText);
     }
-    if (kind == Shape::ExpRise || kind == Shape::ExpFall)
-        setText("txtDamp", "-0.100");
-    else if (kind == Shape::DampedSine)
-        setText("txtDamp", "-0.500");
 
     if (!combinePending()) {
         setEnabled("cmdDefault", true);
         return;
     }
-    ws_.SelLast = 0;
+    ws_.edit.SelLast = 0;
     ws_.CaptureSelection();
-    ws_.SelLast = std::min<int16_t>(ws_.SelLast, kLastPoint);
-    if (ws_.SelectAllActive)
-        setText("txtPoint", QString::number(static_cast<int>(ws_.PointCount) + 1));
+    ws_.edit.SelLast = std::min<int16_t>(ws_.edit.SelLast, kLastPoint);
+    if (ws_.work.SelectAllActive)
+        setText("txtPoint", QString::number(static_cast<int>(ws_.edit.PointCount) + 1));
     else  // "######" writes nothing for 0
-        setText("txtPoint", ws_.SelLast == 0 ? QString() : QString::number(ws_.SelLast));
+        setText("txtPoint", ws_.edit.SelLast == 0 ? QString() : QString::number(ws_.edit.SelLast));
     setEnabled("txtPoint", false);
     setEnabled("cmdDefault", false);
 }
@@ -200,7 +160,7 @@ void NewSegmentForm::focusLeft(const QString& name)
 void NewSegmentForm::checkBox(const QString& name)
 {
     std::optional<FieldRefusal> refusal =
-        CheckSegmentField(name, text(name), ws_.SegKind == Shape::Dc);
+        CheckSegmentField(name, text(name), ws_.seg.SegKind == Shape::Dc);
     if (!refusal)
         return;
     if (!refusal->message.isEmpty())
@@ -210,13 +170,13 @@ void NewSegmentForm::checkBox(const QString& name)
 
 void NewSegmentForm::listPicked(const QString& name)
 {
-    ws_.SegKind = ShapeOfName(text(name));
+    ws_.seg.SegKind = ShapeOfName(text(name));
     ArrangeFields();
 }
 
 void NewSegmentForm::spun(const QString& name)
 {
-    if (const Field* field = FieldOfUpDown(name))
+    if (const FieldBoxes* field = FieldOfUpDown(name))
         setText(field->box, UpDownText(*field, control(name)->value));
 }
 
@@ -232,41 +192,61 @@ void NewSegmentForm::clicked(const QString& name)
 
 void NewSegmentForm::writeDefaults()
 {
-    const int kind = ShapeOfName(text("cboWaveForm"));
-    if (kind == Shape::None)
+    const ShapeRow* shape = ShapeNamed(text("cboWaveForm"));
+    if (!shape)
         return;
-    setText("txtPoint", "2000");
-    setText("txtOffset", "0.00");
-    if (kind == Shape::Dc)
-        return;
-    setText("txtAmplitude", "5.000");
-    if (kind == Shape::Noise)
-        return;
-    setText("txtCycles", "1");
-    setText("txtPhase", "0");
-    if (kind == Shape::Square || kind == Shape::ExpRise || kind == Shape::ExpFall)
-        setText("txtDuty", "50.00");
-    if (kind == Shape::ExpRise || kind == Shape::ExpFall)
-        setText("txtDamp", "-0.100");
-    else if (kind == Shape::DampedSine)
-        setText("txtDamp", "-0.500");
+    static const std::pair<unsigned, std::pair<const char*, const char*>> kDefaults[] = {
+        {Field::Point, {"txtPoint", "2000"}},     {Field::Offset, {"txtOffset", "0.00"}},
+        {Field::Amplitude, {"txtAmplitude", "5.000"}}, {Field::Cycles, {"txtCycles", "1"}},
+        {Field::Phase, {"txtPhase", "0"}},        {Field::Duty, {"txtDuty", "50.00"}},
+    };
+    for (const auto& [flag, box] : kDefaults)
+        if (shape->defaultFields & flag)
+            setText(box.first, box.second);
+    if (shape->dampText)
+        setText("txtDamp", shape->dampText);
+}
+
+ShapeParameters NewSegmentForm::parameters(int kind, double dampDivisor) const
+{
+    ShapeParameters shape;
+    shape.kind = kind;
+    shape.points = BoxValue(text("txtPoint"));
+    shape.offset = BoxValue(text("txtOffset")) * 1000;
+    const ShapeRow* row = ShapeOfKind(kind);
+    const unsigned fields = row ? row->fields : 0;
+    if (fields & Field::Amplitude)
+        shape.amplitude = BoxValue(text("txtAmplitude")) * 1000;
+    if (fields & Field::Cycles)
+        shape.cycles = BoxValue(text("txtCycles"));
+    if (fields & Field::Phase)
+        shape.phase = BoxValue(text("txtPhase"));
+    if (fields & Field::Duty)
+        shape.duty = BoxValue(text("txtDuty")) / 100;
+    if (fields & Field::Damp)
+        shape.damp = BoxValue(text("txtDamp")) / dampDivisor;
+    return shape;
 }
 
 void NewSegmentForm::ok()
 {
-    ws_.SegKindName = text("cboWaveForm");
-    if (int kind = ShapeOfName(ws_.SegKindName); kind != Shape::None)
-        ws_.SegKind = kind;
-    for (const Generators& g : kGenerators)
-        if (g.kind == ws_.SegKind)
-            (ws_.*(combinePending() ? g.preview : g.insert))();
-    ws_.SegKind = 0;
+    ws_.seg.SegKindName = text("cboWaveForm");
+    if (int kind = ShapeOfName(ws_.seg.SegKindName); kind != Shape::None)
+        ws_.seg.SegKind = kind;
+    if (ShapeOfKind(ws_.seg.SegKind)) {
+        // The previews divide the damping by 10, so that a combined wave decays more slowly.
+        if (combinePending())
+            PreviewSegment(ws_, parameters(ws_.seg.SegKind, 10));
+        else
+            InsertSegment(ws_, parameters(ws_.seg.SegKind, 1));
+    }
+    ws_.seg.SegKind = 0;
     close();
 }
 
 void NewSegmentForm::cancel()
 {
-    ws_.SegKind = 0;
+    ws_.seg.SegKind = 0;
     close();
 }
 

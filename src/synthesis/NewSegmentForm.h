@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DialogForm.h"
+#include "synthesis/ShapeMaths.h"
 
 namespace tlv {
 
@@ -14,13 +15,15 @@ class NewSegmentForm : public DialogForm {
 public:
     // Loads the dialog for the shape in SegKind.
     explicit NewSegmentForm(Workspace& ws);
-    ~NewSegmentForm() override;
 
     // Shows the fields of the shape in SegKind and, in combine mode, locks the points box to the
     // selection.
     void ArrangeFields();
 
     std::optional<QPoint> placement(const QRect& frame) const override;
+    // The segment the boxes describe, read leniently as they stand; the previews divide the
+    // damping by 10 so that a combined wave decays more slowly.
+    ShapeParameters parameters(int kind, double dampDivisor) const;
 
 protected:
     void focusLeft(const QString& name) override;

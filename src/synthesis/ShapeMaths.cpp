@@ -5,7 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "synthesis/SegmentKinds.h"
+#include "synthesis/ShapeTable.h"
 
 namespace tlv {
 
@@ -14,24 +14,6 @@ namespace {
 // The walked shapes step through cycles, half cycles or quarters one at a time. Beyond this many
 // cycles a walk could not end in reasonable time, and no box of the dialog allows it anyway.
 constexpr double kMaxWalkedCycles = 32767;
-
-class Output {
-public:
-    explicit Output(const ShapeParameters& shape, int limit) : points_(shape.points), limit_(limit)
-    {
-        if (limit_ > 0 && shape.points > 0)
-            values_.reserve(static_cast<size_t>(std::min<double>(limit_, shape.points)));
-    }
-    // Whether point j of the segment is still to be written.
-    bool wants(int j) const { return j < points_ && static_cast<int>(values_.size()) < limit_; }
-    void push(double millivolts) { values_.push_back(millivolts); }
-    std::vector<double> take() { return std::move(values_); }
-
-private:
-    double points_;
-    int limit_;
-    std::vector<double> values_;
-};
 
 double Period(const ShapeParameters& s)
 {
@@ -51,7 +33,9 @@ bool Walkable(const ShapeParameters& s)
            s.cycles <= kMaxWalkedCycles;
 }
 
-void Sine(const ShapeParameters& s, Output& out)
+}  // namespace
+
+void SineFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
 {
     const double w = kTwoPi / Period(s);
     const double phi = s.phase * kPi / 180;
@@ -59,7 +43,7 @@ void Sine(const ShapeParameters& s, Output& out)
         out.push(s.amplitude * std::sin(w * j + phi) + s.offset);
 }
 
-void DampedSine(const ShapeParameters& s, Output& out)
+void DampedSineFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
 {
     const float w = static_cast<float>(kTwoPi / Period(s));
     const float q = static_cast<float>(s.points / 40);
@@ -70,19 +54,19 @@ void DampedSine(const ShapeParameters& s, Output& out)
     }
 }
 
-void Noise(const ShapeParameters& s, Output& out, const UniformSource& random)
+void NoiseFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource& random)
 {
     for (int j = 0; out.wants(j); ++j)
         out.push(s.offset + s.amplitude * 2 * (random() - 0.5));
 }
 
-void Dc(const ShapeParameters& s, Output& out)
+void DcFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
 {
     for (int j = 0; out.wants(j); ++j)
         out.push(s.offset);
 }
 
-void Square(const ShapeParameters& s, Output& out)
+void SquareFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
 {
     const double p = Period(s);
     const double shift = Shift(s);
@@ -99,7 +83,7 @@ void Square(const ShapeParameters& s, Output& out)
     }
 }
 
-void Triangle(const ShapeParameters& s, Output& out)
+void TriangleFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
 {
     const double p = Period(s);
     const double shift = Shift(s);
@@ -121,10 +105,11 @@ void Triangle(const ShapeParameters& s, Output& out)
     }
 }
 
+namespace {
 // Walks the segment cycle by cycle; value(j, c) gives point j inside cycle c. Exp Rise and Exp
 // Fall end a cycle just before its end point, Ramp on it.
 template <typename Value>
-void CycleWalk(const ShapeParameters& s, Output& out, bool endInside, Value value)
+void CycleWalk(const ShapeParameters& s, ShapeOutput& out, bool endInside, Value value)
 {
     const double p = Period(s);
     const double shift = Shift(s);
@@ -135,7 +120,7 @@ void CycleWalk(const ShapeParameters& s, Output& out, bool endInside, Value valu
     }
 }
 
-void Exponential(const ShapeParameters& s, Output& out, bool rise)
+void Exponential(const ShapeParameters& s, ShapeOutput& out, bool rise)
 {
     const double p = Period(s);
     const double shift = Shift(s);
@@ -146,7 +131,19 @@ void Exponential(const ShapeParameters& s, Output& out, bool rise)
     });
 }
 
-void Ramp(const ShapeParameters& s, Output& out)
+}  // namespace
+
+void ExpRiseFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
+{
+    Exponential(s, out, true);
+}
+
+void ExpFallFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
+{
+    Exponential(s, out, false);
+}
+
+void RampFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&)
 {
     const double p = Period(s);
     const double shift = Shift(s);
@@ -156,7 +153,6 @@ void Ramp(const ShapeParameters& s, Output& out)
     });
 }
 
-}  // namespace
 
 UniformSource FreshNoiseSource()
 {
@@ -170,24 +166,10 @@ UniformSource FreshNoiseSource()
 std::vector<double> ShapeMillivolts(const ShapeParameters& shape, int limit,
                                     const UniformSource& random)
 {
-    Output out(shape, limit);
-    switch (shape.kind) {
-    case Shape::Sine: Sine(shape, out); break;
-    case Shape::DampedSine: DampedSine(shape, out); break;
-    case Shape::Noise: Noise(shape, out, random); break;
-    case Shape::Dc: Dc(shape, out); break;
-    default:
-        if (!Walkable(shape))
-            break;
-        switch (shape.kind) {
-        case Shape::Square: Square(shape, out); break;
-        case Shape::Triangle: Triangle(shape, out); break;
-        case Shape::Ramp: Ramp(shape, out); break;
-        case Shape::ExpRise: Exponential(shape, out, true); break;
-        case Shape::ExpFall: Exponential(shape, out, false); break;
-        default: break;
-        }
-    }
+    ShapeOutput out(shape, limit);
+    const ShapeRow* row = ShapeOfKind(shape.kind);
+    if (row && (!row->walked || Walkable(shape)))
+        row->formula(shape, out, random);
     return out.take();
 }
 

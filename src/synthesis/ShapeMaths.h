@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -23,6 +24,25 @@ struct ShapeParameters {
     double duty = 0;
 };
 
+// Collects a segment's values: at most its points, at most limit of them.
+class ShapeOutput {
+public:
+    ShapeOutput(const ShapeParameters& shape, int limit) : points_(shape.points), limit_(limit)
+    {
+        if (limit_ > 0 && shape.points > 0)
+            values_.reserve(static_cast<size_t>(std::min<double>(limit_, shape.points)));
+    }
+    // Whether point j of the segment is still to be written.
+    bool wants(int j) const { return j < points_ && static_cast<int>(values_.size()) < limit_; }
+    void push(double millivolts) { values_.push_back(millivolts); }
+    std::vector<double> take() { return std::move(values_); }
+
+private:
+    double points_;
+    int limit_;
+    std::vector<double> values_;
+};
+
 // Uniform values in [0, 1) for Noise.
 using UniformSource = std::function<double()>;
 // A source seeded once from a non-deterministic device.
@@ -32,6 +52,18 @@ UniformSource FreshNoiseSource();
 // limit of them. The writing generators and their preview twins both take them from here.
 std::vector<double> ShapeMillivolts(const ShapeParameters& shape, int limit,
                                     const UniformSource& random);
+
+// The formulas of the shape table, in millivolts, unclipped.
+using ShapeFormula = void (*)(const ShapeParameters&, ShapeOutput&, const UniformSource&);
+void SineFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void TriangleFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void SquareFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void RampFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void DampedSineFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void ExpRiseFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void ExpFallFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
+void NoiseFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource& random);
+void DcFormula(const ShapeParameters& s, ShapeOutput& out, const UniformSource&);
 
 // Keeps a value within -5000..+5000 mV; a value that is no number (only absurd parameters yield
 // one) becomes 0 rather than a text that reads back as nothing.

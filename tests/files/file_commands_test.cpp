@@ -7,16 +7,18 @@
 #include <QTemporaryDir>
 #include <unistd.h>
 
-#include "app/Commands.h"
+#include "commands/Commands.h"
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
-#include "files/FilePrompter.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
 #include "files/TableFormat.h"
 #include "model/VoltsText.h"
 
 using namespace tlv;
 using tlv::test::FillWaveform;
-using tlv::test::FilePrompter;
+using tlv::test::Prompts;
+using tlv::test::Messages;
 
 namespace {
 const QString kOverwrite =
@@ -42,18 +44,18 @@ protected:
     }
     void open(const QString& name)
     {
-        prompter.choices.push_back(path(name));
+        prompter.queueChoice(path(name));
         files.Open();
     }
     void saveAs(const QString& target)
     {
-        prompter.choices.push_back(target);
+        prompter.queueChoice(target);
         files.SaveAs();
     }
-    QString text(int i) const { return QString::fromStdString(ws.WaveText[i]); }
+    QString text(int i) const { return QString::fromStdString(ws.edit.WaveText[i]); }
 
     QTemporaryDir dir;
-    FilePrompter prompter;
+    ScriptedPrompter prompter;
     Workspace ws;
     FileCommands files{ws};
 };
@@ -63,7 +65,7 @@ TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
 {
     write("wave.afc", AfcBytes({1.25, -4.999}));
     open("wave.afc");
-    EXPECT_EQ(prompter.shown, QStringList{"open Open File | AFC File (*.afc)|*.afc|Time, "
+    EXPECT_EQ(Prompts(prompter.shown), QStringList{"dialog Open File | AFC File (*.afc)|*.afc|Time, "
                                           "Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn"});
     ASSERT_EQ(ws.windows().size(), 1u);
     DocumentWindow* w = ws.activeWindow();
@@ -73,23 +75,23 @@ TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
     EXPECT_EQ(text(0), "+1.250000E+00");
     EXPECT_EQ(text(1), "-4.999000E+00");
     EXPECT_EQ(text(2), "999");
-    EXPECT_TRUE(ws.PointDefined[1]);
-    EXPECT_FALSE(ws.PointDefined[2]);
-    EXPECT_EQ(ws.PointCount, 2);
+    EXPECT_TRUE(ws.edit.PointDefined[1]);
+    EXPECT_FALSE(ws.edit.PointDefined[2]);
+    EXPECT_EQ(ws.edit.PointCount, 2);
     EXPECT_FALSE(ws.ActiveDocumentChanged());
     EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
     EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
-    EXPECT_EQ(ws.FileName, " ");
-    EXPECT_FALSE(ws.LoadingFile);
-    EXPECT_EQ(ws.PlotColumn, 1);
+    EXPECT_EQ(ws.file.FileName, " ");
+    EXPECT_FALSE(ws.docs.LoadingFile);
+    EXPECT_EQ(ws.edit.PlotColumn, 1);
 
     // A second file opens beside the first, which keeps its waveform.
     write("one.csv", TableBytes({-1.0}, ','));
     open("one.csv");
     ASSERT_EQ(ws.windows().size(), 2u);
     EXPECT_EQ(ws.activeWindow()->caption, "one.csv");
-    EXPECT_EQ(ws.DocSlots[0].store[1], -4.999);
-    EXPECT_EQ(ws.DocSlots[0].store[2], kEndMarker);
+    EXPECT_EQ(ws.docs.DocSlots[0].store[1], -4.999);
+    EXPECT_EQ(ws.docs.DocSlots[0].store[2], kEndMarker);
     ws.ActivateWindow(w);
     EXPECT_EQ(text(0), "1.25");
     EXPECT_FALSE(ws.ActiveDocumentChanged());
@@ -101,16 +103,16 @@ TEST_F(FileCommandsTest, OpenHandlesEmptyAndFullAfcFiles)
     open("empty.afc");
     EXPECT_EQ(ws.activeWindow()->caption, "empty.afc");
     EXPECT_EQ(text(0), "999");
-    EXPECT_EQ(ws.PointCount, 0);
+    EXPECT_EQ(ws.edit.PointCount, 0);
     EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
 
     std::vector<double> full(kMaxPoints, 0.0);
     full[0] = 2.5;  // the last point is 0 V: it still counts
     write("full.afc", AfcBytes(full));
     open("full.afc");
-    EXPECT_EQ(ws.PointCount, kMaxPoints);
+    EXPECT_EQ(ws.edit.PointCount, kMaxPoints);
     EXPECT_EQ(ws.activeSlot()->store[kMaxPoints], kEndMarker);
-    EXPECT_TRUE(ws.PointDefined[kLastPoint]);
+    EXPECT_TRUE(ws.edit.PointDefined[kLastPoint]);
     EXPECT_FALSE(ws.ActiveDocumentChanged());
 }
 
@@ -121,18 +123,18 @@ TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
     open("tab.prn");
     EXPECT_EQ(text(0), "+5.000000E-01");
     EXPECT_EQ(text(1), "+5.000000E+00");
-    EXPECT_EQ(ws.PointCount, 2);
+    EXPECT_EQ(ws.edit.PointCount, 2);
     open("comma.prn");
-    EXPECT_EQ(ws.PointCount, 2);  // the index column is read as well
+    EXPECT_EQ(ws.edit.PointCount, 2);  // the index column is read as well
     EXPECT_EQ(text(0), "+0.000000E+00");
 
     write("mixed.txt", "Time, Volts\r0,1\r1\t-2\r3");
-    prompter.choices.push_back(path("mixed.txt"));
+    prompter.queueChoice(path("mixed.txt"));
     files.Import();
-    EXPECT_EQ(prompter.shown.last(),
-              "open Open File Import | Time, Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn|All File (*.*)|*.*");
+    EXPECT_EQ(Prompts(prompter.shown).filter("dialog").last(),
+              "dialog Open File Import | Time, Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn|All File (*.*)|*.*");
     EXPECT_EQ(ws.activeWindow()->caption, "mixed.txt");
-    EXPECT_EQ(ws.PointCount, 3);
+    EXPECT_EQ(ws.edit.PointCount, 3);
     EXPECT_EQ(text(1), "-2.000000E+00");
     EXPECT_EQ(text(2), "+3.000000E+00");
 }
@@ -143,16 +145,16 @@ TEST_F(FileCommandsTest, TheWaitWindowShowsForLongTextsAndAlwaysForImport)
     std::vector<double> many(6000, 1.5);  // 168000 bytes
     write("long.csv", TableBytes(many, ','));
     open("short.csv");
-    EXPECT_EQ(prompter.waitShown, 0);
+    EXPECT_EQ(prompter.shown.count("wait shown"), 0);
     open("long.csv");
-    EXPECT_EQ(prompter.waitShown, 1);
-    EXPECT_EQ(prompter.waitClosed, 1);
+    EXPECT_EQ(prompter.shown.count("wait shown"), 1);
+    EXPECT_EQ(prompter.shown.count("wait closed"), 1);
     EXPECT_GT(prompter.waitPumped, 0);
-    EXPECT_EQ(ws.PointCount, 6000);
-    prompter.choices.push_back(path("short.csv"));
+    EXPECT_EQ(ws.edit.PointCount, 6000);
+    prompter.queueChoice(path("short.csv"));
     files.Import();
-    EXPECT_EQ(prompter.waitShown, 2);
-    EXPECT_EQ(prompter.waitClosed, 2);
+    EXPECT_EQ(prompter.shown.count("wait shown"), 2);
+    EXPECT_EQ(prompter.shown.count("wait closed"), 2);
 }
 
 TEST_F(FileCommandsTest, HugeFilesAreReadOnlyAsFarAsTheyCanBeUsed)
@@ -161,7 +163,7 @@ TEST_F(FileCommandsTest, HugeFilesAreReadOnlyAsFarAsTheyCanBeUsed)
     write("huge.afc", "");
     ASSERT_TRUE(QFile::resize(path("huge.afc"), huge));
     open("huge.afc");
-    EXPECT_EQ(ws.PointCount, kMaxPoints);
+    EXPECT_EQ(ws.edit.PointCount, kMaxPoints);
     EXPECT_EQ(text(kLastPoint), "+0.000000E+00");
 
     std::string lines;
@@ -170,7 +172,7 @@ TEST_F(FileCommandsTest, HugeFilesAreReadOnlyAsFarAsTheyCanBeUsed)
     write("huge.csv", lines);
     ASSERT_TRUE(QFile::resize(path("huge.csv"), huge));
     open("huge.csv");
-    EXPECT_EQ(ws.PointCount, kTableMaxValues);
+    EXPECT_EQ(ws.edit.PointCount, kTableMaxValues);
     EXPECT_EQ(text(kLastPoint), "999");
 }
 
@@ -195,7 +197,7 @@ TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
     ws.New();
     FillWaveform(ws, {1.0});
     files.Save();  // an untitled document goes to Save As
-    EXPECT_EQ(prompter.shown, QStringList{"save File Save As | AFC File (*.afc)|*.afc|Time, "
+    EXPECT_EQ(Prompts(prompter.shown), QStringList{"dialog File Save As | AFC File (*.afc)|*.afc|Time, "
                                           "Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn"});
 
     write("a.csv", TableBytes({1.0}, ','));
@@ -207,9 +209,9 @@ TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
     FillWaveform(ws, {1.0, -0.5});
     EXPECT_TRUE(ws.ActiveDocumentChanged());
     prompter.shown.clear();
-    prompter.answers.push_back(Answer::Yes);
+    prompter.queueAnswer("yes");
     files.Save();
-    EXPECT_EQ(prompter.shown, QStringList{kOverwrite});
+    EXPECT_EQ(Prompts(prompter.shown), QStringList{kOverwrite});
     EXPECT_EQ(read("a.csv"), TableBytes({1.0, -0.5}, ','));
     EXPECT_EQ(read("b.afc"), AfcBytes({2.0}));
     EXPECT_FALSE(ws.ActiveDocumentChanged());
@@ -224,9 +226,10 @@ TEST_F(FileCommandsTest, TheCloseQuestionsYesSavesToTheWindowsFile)
     open("c.prn");
     FillWaveform(ws, {3.0, 4.0});
     prompter.shown.clear();
-    prompter.answers = {Answer::Yes, Answer::Yes};
+    prompter.queueAnswer("yes");
+prompter.queueAnswer("yes");
     ws.Close();
-    EXPECT_EQ(prompter.shown, QStringList({"message TLV | Save changes to c.prn? | Yes No | information",
+    EXPECT_EQ(Prompts(prompter.shown), QStringList({"message TLV | Save changes to c.prn? | Yes No | information",
                                            kOverwrite}));
     EXPECT_EQ(read("c.prn"), TableBytes({3.0, 4.0}, '\t'));
     EXPECT_TRUE(ws.windows().empty());
@@ -237,7 +240,7 @@ TEST_F(FileCommandsTest, SaveFollowsTheFilesOwnExtension)
     write("a.csv.afc", AfcBytes({1.0}));
     open("a.csv.afc");
     FillWaveform(ws, {-1.0});
-    prompter.answers.push_back(Answer::Yes);
+    prompter.queueAnswer("yes");
     files.Save();
     EXPECT_EQ(read("a.csv.afc"), AfcBytes({-1.0}));
 }
@@ -248,15 +251,15 @@ TEST_F(FileCommandsTest, TheOverwriteQuestionGuardsAnExistingFile)
     ws.New();
     FillWaveform(ws, {1.0});
     saveAs(path("old.afc"));  // No is the safe answer
-    EXPECT_EQ(prompter.shown.last(), kOverwrite);
-    EXPECT_TRUE(ws.SaveDeclined);
+    EXPECT_EQ(Prompts(prompter.shown).last(), kOverwrite);
+    EXPECT_TRUE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), "keep");
     EXPECT_EQ(ws.activeWindow()->caption, "Untitled Waveform Data 1");
     EXPECT_TRUE(ws.ActiveDocumentChanged());
 
-    prompter.answers.push_back(Answer::Yes);
+    prompter.queueAnswer("yes");
     saveAs(path("old.afc"));
-    EXPECT_FALSE(ws.SaveDeclined);
+    EXPECT_FALSE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), AfcBytes({1.0}));
     EXPECT_EQ(ws.activeWindow()->caption, "old.afc");
     EXPECT_EQ(ws.activeSlot()->title, "old.afc");
@@ -290,7 +293,7 @@ TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndKeepsTheDocumentChanged)
     write("plain", "x");
     saveAs(path("plain/wave.csv"));
     saveAs(path("notes.txt"));
-    const QStringList messages = prompter.shown.filter("message");
+    const QStringList messages = Prompts(prompter.shown).filter("message");
     ASSERT_EQ(messages.size(), 3);
     EXPECT_TRUE(messages[0].startsWith("message TLV | Cannot save " + path("gone/wave.afc") + ": "));
     EXPECT_TRUE(messages[1].startsWith("message TLV | Cannot save " + path("plain/wave.csv") + ": "));
@@ -317,7 +320,7 @@ TEST_F(FileCommandsTest, AReadOnlyFolderKeepsItsOldFile)
         GTEST_SKIP() << "this file system cannot make a folder read-only for the superuser";
     ws.New();
     FillWaveform(ws, {1.0});
-    prompter.answers.push_back(Answer::Yes);
+    prompter.queueAnswer("yes");
     saveAs(path("ro.afc"));
     lock(false);
     EXPECT_EQ(read("ro.afc"), "old");

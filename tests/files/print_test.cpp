@@ -8,13 +8,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "app/PrinterTarget.h"
 #include "files/FileCommands.h"
-#include "files/FilePrompter.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
 #include "files/PrintLayout.h"
 
 using namespace tlv;
 using tlv::test::FillWaveform;
-using tlv::test::FilePrompter;
 
 TEST(PrintLayout, GridMatchesTheTwipTable)
 {
@@ -43,18 +44,24 @@ protected:
     PrintTest()
     {
         ws.prompter = &prompter;
+        prompter.setPrinterFactory([this](const QString& path) -> std::unique_ptr<PrintTarget> {
+            auto target = PrinterTarget::pdf(path);
+            printerMargins = target->printer().pageLayout().margins(QPageLayout::Point);
+            return target;
+        });
         ws.New();
     }
     bool print(const QString& name)
     {
-        prompter.choices.push_back(dir.filePath(name));
+        prompter.queueChoice(dir.filePath(name));
         files.Print();
         return QFile::exists(dir.filePath(name));
     }
     static bool havePoppler() { return !QStandardPaths::findExecutable("pdftoppm").isEmpty(); }
 
     QTemporaryDir dir;
-    FilePrompter prompter;
+    ScriptedPrompter prompter;
+    QMarginsF printerMargins;  // of the last printer chosen, in points
     Workspace ws;
     FileCommands files{ws};
 };
@@ -63,9 +70,9 @@ protected:
 TEST_F(PrintTest, CancelPrintsNothingAndSaysNothing)
 {
     FillWaveform(ws, {1.0});
-    prompter.choices.push_back("cancel");
+    prompter.queueChoice("cancel");
     files.Print();
-    EXPECT_EQ(prompter.shown, QStringList{"printer"});
+    EXPECT_EQ(prompter.shown, QStringList{"printer -> cancel"});
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
@@ -82,8 +89,8 @@ TEST_F(PrintTest, TheRenderedPageShowsTheCyanCurveInsideTheBlackFrame)
     ASSERT_FALSE(page.isNull());
     EXPECT_GT(page.width(), page.height());  // landscape
     // 144 dpi: one pixel is ten twips.
-    const double left = prompter.printerMargins.left() * 2;
-    const double top = prompter.printerMargins.top() * 2;
+    const double left = printerMargins.left() * 2;
+    const double top = printerMargins.top() * 2;
     // Whether a pixel within one of the point given in twips has the colour.
     auto near = [&](double xTwips, double yTwips, auto colour) {
         const int x = qRound(left + xTwips / 10), y = qRound(top + yTwips / 10);

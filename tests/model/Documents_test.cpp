@@ -2,30 +2,33 @@
 
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
-#include "support/RecordingPrompter.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
 
 using namespace tlv;
+using tlv::test::Messages;
 
-class DocumentsTest : public ::testing::Test {
+class DocumentsTest : public ::testing::Test, public DocumentSaver {
 protected:
     DocumentsTest()
     {
         ws.prompter = &prompter;
-        ws.saveCommand = [this] { ++saves; };
+        ws.saver = this;
     }
+    void SaveActiveDocument() override { ++saves; }
 
     void write(const std::vector<double>& volts)
     {
         for (size_t i = 0; i < volts.size(); ++i) {
-            ws.WaveText.setVolts(static_cast<int>(i), volts[i]);
-            ws.PointDefined[i] = true;
+            ws.edit.WaveText.setVolts(static_cast<int>(i), volts[i]);
+            ws.edit.PointDefined[i] = true;
         }
-        ws.WaveText.setEndMarker(static_cast<int>(volts.size()));
+        ws.edit.WaveText.setEndMarker(static_cast<int>(volts.size()));
         ws.CommitEditBuffer();
     }
 
     Workspace ws;
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     int saves = 0;
 };
 
@@ -39,21 +42,20 @@ TEST_F(DocumentsTest, FiveWindowsThenTheLimitThenSlotReuse)
         EXPECT_EQ(windows.back()->tag, QString::number(i));
     }
     EXPECT_EQ(ws.New(), nullptr);
-    EXPECT_EQ(prompter.shown.value(0), "TLV | Too many open Windows.  Close some and try again");
+    EXPECT_EQ(Messages(prompter.shown).value(0), "TLV | Too many open Windows.  Close some and try again");
     EXPECT_EQ(ws.windows().size(), 5u);
-    EXPECT_FALSE(ws.LoadingFile);
-    EXPECT_FALSE(ws.NewPending);
+    EXPECT_FALSE(ws.docs.LoadingFile);
 
     ws.CloseWindow(windows[1]);
-    EXPECT_FALSE(ws.DocSlots[1].used);
-    EXPECT_TRUE(ws.DocSlots[1].title.isEmpty());
+    EXPECT_FALSE(ws.docs.DocSlots[1].used);
+    EXPECT_TRUE(ws.docs.DocSlots[1].title.isEmpty());
     DocumentWindow* sixth = ws.New();
     ASSERT_NE(sixth, nullptr);
     EXPECT_EQ(sixth->caption, "Untitled Waveform Data 6");
     EXPECT_EQ(sixth->tag, "2");
-    EXPECT_EQ(ws.DocSlots[1].title, "Untitled Waveform Data 6");
+    EXPECT_EQ(ws.docs.DocSlots[1].title, "Untitled Waveform Data 6");
     EXPECT_EQ(ws.activeWindow(), sixth);
-    EXPECT_EQ(ws.ActiveTag, 2);
+    EXPECT_EQ(ws.edit.ActiveTag, 2);
 }
 
 TEST_F(DocumentsTest, SwitchingWindowsRestoresEachWaveformExactly)
@@ -61,27 +63,27 @@ TEST_F(DocumentsTest, SwitchingWindowsRestoresEachWaveformExactly)
     DocumentWindow* a = ws.New();
     std::vector<double> first = {0.1, -1.0 / 3, 4.999999, -5.0, 0.0};
     for (size_t i = 0; i < first.size(); ++i)
-        ws.WaveText.set(static_cast<int>(i), GeneralNumberText(first[i]));
-    ws.WaveText.setEndMarker(5);
+        ws.edit.WaveText.set(static_cast<int>(i), GeneralNumberText(first[i]));
+    ws.edit.WaveText.setEndMarker(5);
     ws.CommitEditBuffer();
     DocumentWindow* b = ws.New();
     write({2.5, 2.5});
-    EXPECT_EQ(ws.PointCount, 2);
+    EXPECT_EQ(ws.edit.PointCount, 2);
 
     for (int round = 0; round < 3; ++round) {
         ws.ActivateWindow(a);
-        ASSERT_EQ(ws.PointCount, 5);
+        ASSERT_EQ(ws.edit.PointCount, 5);
         for (size_t i = 0; i < first.size(); ++i)
-            EXPECT_EQ(ws.WaveText.value(static_cast<int>(i)), first[i]);
-        EXPECT_EQ(ws.WaveText[5], "999");
-        EXPECT_TRUE(ws.PointDefined[4]);
-        EXPECT_FALSE(ws.PointDefined[5]);
+            EXPECT_EQ(ws.edit.WaveText.value(static_cast<int>(i)), first[i]);
+        EXPECT_EQ(ws.edit.WaveText[5], "999");
+        EXPECT_TRUE(ws.edit.PointDefined[4]);
+        EXPECT_FALSE(ws.edit.PointDefined[5]);
         EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
         EXPECT_FALSE(ws.commands.isEnabled("mnuUndo"));
         ws.ActivateWindow(b);
-        ASSERT_EQ(ws.PointCount, 2);
-        EXPECT_EQ(ws.WaveText.value(1), 2.5);
-        EXPECT_EQ(ws.WaveText[3], "0");
+        ASSERT_EQ(ws.edit.PointCount, 2);
+        EXPECT_EQ(ws.edit.WaveText.value(1), 2.5);
+        EXPECT_EQ(ws.edit.WaveText[3], "0");
     }
 }
 
@@ -99,13 +101,12 @@ TEST_F(DocumentsTest, CloseAsksOnlyForAChangedDocument)
 
     ws.New();
     write({1.0, 2.0});
-    prompter.answers.push_back(Answer::Yes);
+    prompter.queueAnswer("yes");
     ws.CloseWindow(ws.activeWindow());
-    EXPECT_EQ(prompter.shown, QStringList{"TLV | Save changes to Untitled Waveform Data 3?"});
+    EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | Save changes to Untitled Waveform Data 3?"});
     EXPECT_EQ(saves, 1);
-    EXPECT_EQ(ws.MsgAnswer, "6");
-    EXPECT_FALSE(ws.DocSlots[2].used);
-    EXPECT_EQ(ws.DocSlots[2].store[0], 0.0);
+    EXPECT_FALSE(ws.docs.DocSlots[2].used);
+    EXPECT_EQ(ws.docs.DocSlots[2].store[0], 0.0);
 }
 
 TEST_F(DocumentsTest, AShortenedDocumentCountsAsChanged)
@@ -114,11 +115,11 @@ TEST_F(DocumentsTest, AShortenedDocumentCountsAsChanged)
     write({1.0, 2.0, 3.0});
     ws.activeSlot()->markSaved(3);
     for (int i = 0; i < 4; ++i)
-        ws.WaveText.clear(i);
+        ws.edit.WaveText.clear(i);
     ws.CommitEditBuffer();  // everything cleared: no points left
     ws.CloseWindow(ws.activeWindow());
     ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_TRUE(prompter.shown[0].startsWith("TLV | Save changes to "));
+    EXPECT_TRUE(Messages(prompter.shown)[0].startsWith("TLV | Save changes to "));
     EXPECT_EQ(saves, 0);  // answered No
 }
 
@@ -129,7 +130,7 @@ TEST_F(DocumentsTest, ClosingTheLastWindowDisablesTheDocumentCommands)
     DocumentWindow* other = ws.New();
     ws.CloseWindow(other);
     EXPECT_TRUE(ws.commands.isToolbarEnabled(2));
-    EXPECT_EQ(ws.PointCount, 1);  // the remaining window is active again
+    EXPECT_EQ(ws.edit.PointCount, 1);  // the remaining window is active again
     ws.Close();  // asks, takes No
     EXPECT_TRUE(ws.windows().empty());
     EXPECT_FALSE(ws.commands.isToolbarEnabled(2));
@@ -148,14 +149,15 @@ TEST_F(DocumentsTest, ExitAsksForEachChangedDocumentWithTheProgramTitle)
     ws.New();
     ws.New();
     write({-1.0, 0.5});
-    prompter.answers = {Answer::Yes, Answer::No};
+    prompter.queueAnswer("yes");
+prompter.queueAnswer("no");
     ws.CloseAllForExit();
-    EXPECT_EQ(prompter.shown, (QStringList{"Tolvenar | Save changes to Untitled Waveform Data 3?",
+    EXPECT_EQ(Messages(prompter.shown), (QStringList{"Tolvenar | Save changes to Untitled Waveform Data 3?",
                                            "Tolvenar | Save changes to Untitled Waveform Data 1?"}));
     EXPECT_EQ(saves, 1);
     EXPECT_TRUE(ws.windows().empty());
-    EXPECT_TRUE(ws.Exiting);
-    for (const DocumentSlot& slot : ws.DocSlots)
+    EXPECT_TRUE(ws.edit.Exiting);
+    for (const DocumentSlot& slot : ws.docs.DocSlots)
         EXPECT_FALSE(slot.used);
 }
 

@@ -5,7 +5,8 @@
 #include "model/Scale.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
-#include "support/RecordingPrompter.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
 
 using namespace tlv;
 
@@ -60,24 +61,24 @@ protected:
     void write(const std::vector<double>& volts)
     {
         for (size_t i = 0; i < volts.size(); ++i) {
-            ws.WaveText.setVolts(static_cast<int>(i), volts[i]);
-            ws.PointDefined[i] = true;
+            ws.edit.WaveText.setVolts(static_cast<int>(i), volts[i]);
+            ws.edit.PointDefined[i] = true;
         }
         if (volts.size() < kMaxPoints)
-            ws.WaveText.setEndMarker(static_cast<int>(volts.size()));
+            ws.edit.WaveText.setEndMarker(static_cast<int>(volts.size()));
         ws.CommitEditBuffer();
     }
 
     Workspace ws;
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
 };
 
 TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
 {
     ws.New();
     write({1.0, 0.0, 0.0});  // trailing zeros still count: the marker ends the scan
-    EXPECT_EQ(ws.PointCount, 3);
-    const auto& store = ws.DocSlots[0].store;
+    EXPECT_EQ(ws.edit.PointCount, 3);
+    const auto& store = ws.docs.DocSlots[0].store;
     EXPECT_EQ(store[0], 1.0);
     EXPECT_EQ(store[2], 0.0);
     EXPECT_EQ(store[3], kEndMarker);
@@ -86,10 +87,10 @@ TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
     EXPECT_TRUE(ws.commands.isButtonPressed(2, 1));
 
     for (int i = 0; i < 4; ++i)
-        ws.WaveText.clear(i);
+        ws.edit.WaveText.clear(i);
     ws.CommitEditBuffer();
-    EXPECT_EQ(ws.PointCount, 0);
-    EXPECT_EQ(ws.DocSlots[0].store[0], kEndMarker);
+    EXPECT_EQ(ws.edit.PointCount, 0);
+    EXPECT_EQ(ws.docs.DocSlots[0].store[0], kEndMarker);
     EXPECT_FALSE(ws.commands.isEnabled("mnuClearall"));
     EXPECT_FALSE(ws.commands.isButtonEnabled(1, 3));
 }
@@ -98,26 +99,26 @@ TEST_F(WorkspaceTest, BufferWithoutMarkerIsCountedOneShort)
 {
     ws.New();
     for (int i = 0; i < 5; ++i)
-        ws.WaveText.setVolts(i, 1.0);
-    ws.WaveText.set(7, "");
+        ws.edit.WaveText.setVolts(i, 1.0);
+    ws.edit.WaveText.set(7, "");
     ws.CommitEditBuffer();
-    EXPECT_EQ(ws.PointCount, 4);
-    EXPECT_EQ(ws.WaveText[7], "0");
+    EXPECT_EQ(ws.edit.PointCount, 4);
+    EXPECT_EQ(ws.edit.WaveText[7], "0");
 }
 
 TEST_F(WorkspaceTest, FullDocumentKeepsItsPointsAcrossActivation)
 {
     DocumentWindow* first = ws.New();
-    auto& store = ws.DocSlots[0].store;
+    auto& store = ws.docs.DocSlots[0].store;
     for (int i = 0; i < kMaxPoints; ++i)
         store[static_cast<size_t>(i)] = 0.5;
     store[kMaxPoints] = kEndMarker;
     ws.New();
     ws.ActivateWindow(first);
-    EXPECT_EQ(ws.PointCount, kMaxPoints);
-    EXPECT_EQ(ws.WaveText.value(kLastPoint), 0.5);
-    EXPECT_EQ(ws.PlotColumn, 512);
-    EXPECT_EQ(ws.PlotY[512], 0.0);
+    EXPECT_EQ(ws.edit.PointCount, kMaxPoints);
+    EXPECT_EQ(ws.edit.WaveText.value(kLastPoint), 0.5);
+    EXPECT_EQ(ws.edit.PlotColumn, 512);
+    EXPECT_EQ(ws.edit.PlotY[512], 0.0);
 }
 
 TEST_F(WorkspaceTest, PlotCacheTakesEveryThirtySecondPoint)
@@ -125,17 +126,17 @@ TEST_F(WorkspaceTest, PlotCacheTakesEveryThirtySecondPoint)
     ws.New();
     write(std::vector<double>(16, 5.0));
     ws.RebuildPlotCache();
-    EXPECT_EQ(ws.PlotColumn, 1);
-    EXPECT_NEAR(ws.PlotY[0], -0.0608, 1e-4);
+    EXPECT_EQ(ws.edit.PlotColumn, 1);
+    EXPECT_NEAR(ws.edit.PlotY[0], -0.0608, 1e-4);
 
     std::vector<double> ramp(65);
     for (size_t i = 0; i < ramp.size(); ++i)
         ramp[i] = -5.0 + static_cast<double>(i) / 10;
     write(ramp);
     ws.RebuildPlotCache();
-    ASSERT_EQ(ws.PlotColumn, 3);
-    EXPECT_DOUBLE_EQ(ws.PlotY[1], MillivoltsToPlotY(ramp[32] * 1000));
-    EXPECT_DOUBLE_EQ(ws.PlotY[2], MillivoltsToPlotY(ramp[64] * 1000));
+    ASSERT_EQ(ws.edit.PlotColumn, 3);
+    EXPECT_DOUBLE_EQ(ws.edit.PlotY[1], MillivoltsToPlotY(ramp[32] * 1000));
+    EXPECT_DOUBLE_EQ(ws.edit.PlotY[2], MillivoltsToPlotY(ramp[64] * 1000));
 }
 
 TEST_F(WorkspaceTest, CaptureSelectionTakesThePointsUnderTheColumns)
@@ -147,37 +148,37 @@ TEST_F(WorkspaceTest, CaptureSelectionTakesThePointsUnderTheColumns)
     values[330] = -5.2;
     write(values);
 
-    ws.SelStartX = ws.SelEndX = 10;
+    ws.edit.SelStartX = ws.edit.SelEndX = 10;
     ws.CaptureSelection();
-    EXPECT_EQ(ws.SelLast, 32);
-    EXPECT_DOUBLE_EQ(ws.SelVolts[0], 0.319);
-    EXPECT_DOUBLE_EQ(ws.SelVolts[11], -5.0);  // point 330 is below -5.01 V
-    EXPECT_DOUBLE_EQ(ws.SelPreview[1], ws.SelVolts[32]);
+    EXPECT_EQ(ws.edit.SelLast, 32);
+    EXPECT_DOUBLE_EQ(ws.edit.SelVolts[0], 0.319);
+    EXPECT_DOUBLE_EQ(ws.edit.SelVolts[11], -5.0);  // point 330 is below -5.01 V
+    EXPECT_DOUBLE_EQ(ws.edit.SelPreview[1], ws.edit.SelVolts[32]);
     EXPECT_TRUE(ws.commands.isButtonEnabled(1, 9));
     EXPECT_FALSE(ws.commands.isButtonEnabled(1, 11));
 
-    ws.SelStartX = 3;
-    ws.SelEndX = 0;  // dragged leftwards
+    ws.edit.SelStartX = 3;
+    ws.edit.SelEndX = 0;  // dragged leftwards
     ws.CaptureSelection();
-    EXPECT_EQ(ws.SelStartX, 0);
-    EXPECT_EQ(ws.SelEndX, 3);
-    EXPECT_EQ(ws.SelLast, 127);
+    EXPECT_EQ(ws.edit.SelStartX, 0);
+    EXPECT_EQ(ws.edit.SelEndX, 3);
+    EXPECT_EQ(ws.edit.SelLast, 127);
 
-    ws.SelStartX = 0;
-    ws.SelEndX = 0;
+    ws.edit.SelStartX = 0;
+    ws.edit.SelEndX = 0;
     ws.CaptureSelection();
-    EXPECT_EQ(ws.SelLast, 31);
+    EXPECT_EQ(ws.edit.SelLast, 31);
 }
 
 TEST_F(WorkspaceTest, SelectionPastTheEndStopsAtTheMarker)
 {
     ws.New();
     write(std::vector<double>(100, 1.0));
-    ws.commands.enable({"mnuInvert"});
-    ws.SelStartX = 2;
-    ws.SelEndX = 40;
+    ws.commands.enable({Cmd::Invert});
+    ws.edit.SelStartX = 2;
+    ws.edit.SelEndX = 40;
     ws.CaptureSelection();
-    EXPECT_EQ(ws.SelLast, 36);  // points 63..99
+    EXPECT_EQ(ws.edit.SelLast, 36);  // points 63..99
     EXPECT_TRUE(ws.commands.isEnabled("mnuInvert"));  // neither 2 nor 34 values: left alone
 }
 
@@ -186,17 +187,17 @@ TEST_F(WorkspaceTest, TwoOrThirtyFourCapturedValuesDisableTheMathItems)
     ws.New();
     write(std::vector<double>(321, 1.0));
     for (int16_t column : {int16_t(10), int16_t(0)}) {
-        ws.commands.enable({"mnuInvert", "mnuAdd", "mnuAbsolute"});
-        ws.commands.disable({"mnuExpand"});
-        ws.SelStartX = ws.SelEndX = column;
+        ws.commands.enable({Cmd::Invert, Cmd::Add, Cmd::Absolute});
+        ws.commands.disable({Cmd::Expand});
+        ws.edit.SelStartX = ws.edit.SelEndX = column;
         ws.CaptureSelection();
         if (column == 10) {
-            ASSERT_EQ(ws.SelLast, 1);  // points 319 and 320, then the marker
+            ASSERT_EQ(ws.edit.SelLast, 1);  // points 319 and 320, then the marker
             EXPECT_FALSE(ws.commands.isEnabled("mnuInvert"));
             EXPECT_FALSE(ws.commands.isEnabled("mnuAdd"));
             EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
         } else {
-            ASSERT_EQ(ws.SelLast, 31);
+            ASSERT_EQ(ws.edit.SelLast, 31);
             EXPECT_TRUE(ws.commands.isEnabled("mnuInvert"));
             EXPECT_FALSE(ws.commands.isEnabled("mnuExpand"));
         }

@@ -2,14 +2,16 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "support/RecordingPrompter.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
 #include "app/FormDialog.h"
 #include "model/Workspace.h"
 #include "synthesis/DialogPlacement.h"
 #include "synthesis/NewSegmentForm.h"
-#include "synthesis/SegmentKinds.h"
+#include "synthesis/ShapeTable.h"
 
 using namespace tlv;
+using tlv::test::Messages;
 
 // The New Segment form shown as a real dialog.
 class NewSegmentDialogTest : public QObject {
@@ -19,7 +21,7 @@ private slots:
     void placedAboveTheFrameCentre()
     {
         Workspace ws;
-        ws.SegKind = Shape::Sine;
+        ws.seg.SegKind = Shape::Sine;
         NewSegmentForm form(ws);
         QWidget frame;
         frame.setGeometry(100, 80, 900, 700);
@@ -29,10 +31,10 @@ private slots:
 
     void leavingABoxJudgesItButSwitchingWindowsDoesNot()
     {
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         Workspace ws;
         ws.prompter = &prompter;
-        ws.SegKind = Shape::Sine;
+        ws.seg.SegKind = Shape::Sine;
         NewSegmentForm form(ws);
         FormDialog dialog(form);
         auto* points = qobject_cast<QLineEdit*>(dialog.widgetOf("txtPoint"));
@@ -49,23 +51,23 @@ private slots:
 
         QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(points, &tab);
-        QCOMPARE(prompter.shown, QStringList{"TLV | Please enter an integer between 16 and 16383"});
+        QCOMPARE(Messages(prompter.shown), QStringList{"TLV | Please enter an integer between 16 and 16383"});
         QCOMPARE(points->text(), QString("16"));
     }
 
     void enterInABoxPressesOk()
     {
-        RecordingPrompter prompter;
+        ScriptedPrompter prompter;
         Workspace ws;
         ws.prompter = &prompter;
         ws.New();
-        ws.SegKind = Shape::Dc;
+        ws.seg.SegKind = Shape::Dc;
         NewSegmentForm form(ws);
         FormDialog dialog(form);
         dialog.show();
         QTest::keyClick(dialog.widgetOf("txtPoint"), Qt::Key_Return);
         QVERIFY(form.isClosed());
-        QCOMPARE(ws.PointCount, 2000.0);
+        QCOMPARE(ws.edit.PointCount, 2000.0);
     }
 };
 

@@ -2,14 +2,17 @@
 
 #include <array>
 
-#include "support/RecordingPrompter.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
 #include "model/Workspace.h"
 #include "synthesis/DialogPlacement.h"
+#include "synthesis/Generators.h"
 #include "synthesis/NewSegmentForm.h"
-#include "synthesis/SegmentKinds.h"
+#include "synthesis/ShapeTable.h"
 
 namespace tlv {
 namespace {
+using test::Messages;
 
 const char* const kBoxes[] = {"txtPoint", "txtAmplitude", "txtOffset", "txtCycles",
                               "txtPhase", "txtDuty",      "txtDamp"};
@@ -24,7 +27,7 @@ protected:
 
     std::unique_ptr<NewSegmentForm> Open(int kind)
     {
-        ws.SegKind = kind;
+        ws.seg.SegKind = kind;
         return std::make_unique<NewSegmentForm>(ws);
     }
 
@@ -40,7 +43,7 @@ protected:
 
     static QString Text(const DialogForm& form, const char* name) { return form.control(name)->text; }
 
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     Workspace ws;
 };
 
@@ -51,9 +54,6 @@ TEST_F(NewSegment, ListsTheShapesAndServesAsTheGeneratorsDialog)
     EXPECT_EQ(form->control("cboWaveForm")->items,
               QStringList({"Sine", "Triangle", "Square", "Ramp", "Damped Sine", "Exp Rise",
                            "Exp Fall", "Noise", "DC"}));
-    EXPECT_EQ(ws.SegmentDialog, form.get());
-    form.reset();
-    EXPECT_EQ(ws.SegmentDialog, nullptr);
 }
 
 TEST_F(NewSegment, EachShapeShowsItsFields)
@@ -85,7 +85,7 @@ TEST_F(NewSegment, PickingAShapeRearrangesAndRewritesTheDamping)
     auto form = Open(Shape::DampedSine);
     ASSERT_TRUE(form->type("txtDamp", "3"));
     ASSERT_TRUE(form->pick("cboWaveForm", "Exp Fall"));
-    EXPECT_EQ(ws.SegKind, Shape::ExpFall);
+    EXPECT_EQ(ws.seg.SegKind, Shape::ExpFall);
     EXPECT_TRUE(form->control("txtDamp")->visible);
     EXPECT_EQ(Text(*form, "txtDamp"), "-0.100");
     form->pick("cboWaveForm", "Damped Sine");
@@ -164,7 +164,7 @@ TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
         ASSERT_TRUE(form->type(c.box, c.typed));
         form->leave(c.box);
         if (*c.message)
-            EXPECT_EQ(prompter.shown, QStringList{QString("TLV | ") + c.message});
+            EXPECT_EQ(Messages(prompter.shown), QStringList{QString("TLV | ") + c.message});
         else
             EXPECT_TRUE(prompter.shown.empty());
         EXPECT_EQ(Text(*form, c.box), c.after);
@@ -190,7 +190,7 @@ TEST_F(NewSegment, ListCheck)
     EXPECT_TRUE(prompter.shown.empty());
     form->type("cboWaveForm", "Sawtooth");
     form->leave("cboWaveForm");
-    EXPECT_EQ(prompter.shown, QStringList{"TLV | Waveform Input Error!!!"});
+    EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | Waveform Input Error!!!"});
 }
 
 TEST_F(NewSegment, DefaultWritesTheFieldsOfItsTable)
@@ -256,20 +256,20 @@ TEST_F(NewSegment, OkWritesTheShapeOfTheList)
     form->type("txtPoint", "1000.9");  // read as it stands, leniently
     form->click("cmdOK");
     EXPECT_TRUE(form->isClosed());
-    EXPECT_EQ(ws.SegKind, 0);
-    EXPECT_EQ(ws.SegKindName, "Square");
-    EXPECT_EQ(ws.PointCount, 1001);
-    EXPECT_EQ(ws.WaveText[500], "+5.000000E+00");
-    EXPECT_EQ(ws.WaveText[501], "-5.000000E+00");
+    EXPECT_EQ(ws.seg.SegKind, 0);
+    EXPECT_EQ(ws.seg.SegKindName, "Square");
+    EXPECT_EQ(ws.edit.PointCount, 1001);
+    EXPECT_EQ(ws.edit.WaveText[500], "+5.000000E+00");
+    EXPECT_EQ(ws.edit.WaveText[501], "-5.000000E+00");
 
     // A list text that names no shape keeps the shape the dialog was opened for.
     auto other = Open(Shape::Dc);
     other->type("cboWaveForm", "Wobble");
     other->type("txtOffset", "1");
     other->click("cmdOK");
-    EXPECT_EQ(ws.SegKindName, "Wobble");
-    EXPECT_EQ(ws.PointCount, 3001);
-    EXPECT_EQ(ws.WaveText[3000], "+1.000000E+00");
+    EXPECT_EQ(ws.seg.SegKindName, "Wobble");
+    EXPECT_EQ(ws.edit.PointCount, 3001);
+    EXPECT_EQ(ws.edit.WaveText[3000], "+1.000000E+00");
 }
 
 TEST_F(NewSegment, CancelWritesNothing)
@@ -277,18 +277,17 @@ TEST_F(NewSegment, CancelWritesNothing)
     auto form = Open(Shape::Sine);
     form->click("cmdCancel");
     EXPECT_TRUE(form->isClosed());
-    EXPECT_EQ(ws.SegKind, 0);
-    EXPECT_EQ(ws.PointCount, 0);
+    EXPECT_EQ(ws.seg.SegKind, 0);
+    EXPECT_EQ(ws.edit.PointCount, 0);
     EXPECT_FALSE(form->leave("txtPoint"));  // a closed dialog judges nothing
 }
 
 TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
 {
-    ws.ToolbarSine = true;
-    ws.InsertSine();
-    ws.SelStartX = 0;
-    ws.SelEndX = 31;
-    ws.AddPending = true;
+    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);
+    ws.edit.SelStartX = 0;
+    ws.edit.SelEndX = 31;
+    ws.seg.AddPending = true;
     auto form = Open(Shape::Sine);
     EXPECT_EQ(Text(*form, "txtPoint"), "1023");
     EXPECT_FALSE(form->control("txtPoint")->enabled);
@@ -296,18 +295,18 @@ TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
     EXPECT_FALSE(form->control("cmdDefault")->enabled);
 
     form->click("cmdOK");  // previews: the document stays as it is
-    EXPECT_EQ(ws.PreviewCount, 1023);
-    EXPECT_EQ(ws.PointCount, 2000);
-    EXPECT_EQ(ws.WaveText[2000], "999");
-    EXPECT_EQ(ws.SegKind, 0);
+    EXPECT_EQ(ws.seg.PreviewCount, 1023);
+    EXPECT_EQ(ws.edit.PointCount, 2000);
+    EXPECT_EQ(ws.edit.WaveText[2000], "999");
+    EXPECT_EQ(ws.seg.SegKind, 0);
 
-    ws.SelectAllActive = true;
+    ws.work.SelectAllActive = true;
     EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "2001");
-    ws.SelectAllActive = false;
-    ws.WaveText.set(0, "+1.000000E+00");  // a waveform of one point: SelLast 0 shows nothing
-    ws.WaveText.setEndMarker(1);
-    ws.PointCount = 1;
-    ws.SelStartX = ws.SelEndX = 0;
+    ws.work.SelectAllActive = false;
+    ws.edit.WaveText.set(0, "+1.000000E+00");  // a waveform of one point: SelLast 0 shows nothing
+    ws.edit.WaveText.setEndMarker(1);
+    ws.edit.PointCount = 1;
+    ws.edit.SelStartX = ws.edit.SelEndX = 0;
     EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "");
 }
 

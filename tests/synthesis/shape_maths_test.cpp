@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/SegmentKinds.h"
+#include "synthesis/ShapeTable.h"
 #include "synthesis/ShapeMaths.h"
 
 namespace tlv {

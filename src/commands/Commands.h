@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "model/CommandNames.h"
+
 namespace tlv {
 
 class Workspace;
@@ -28,9 +30,9 @@ public:
 
     void setFrame(FrameHost* frame) { frame_ = frame; }
     // Registers the handler a menu item runs. Items without one run nothing yet.
-    void add(const QString& menuItem, std::function<void()> handler);
-    // Registers a Toolbar2 shape button (6..14); the click releases the tool buttons first.
-    void addShapeButton(int index, std::function<void()> handler);
+    void add(CommandId menuItem, std::function<void()> handler);
+    // Registers what a button that names no menu command runs (the shape buttons of Toolbar2).
+    void addButton(int toolbar, int index, std::function<void()> handler);
 
     Result run(const QString& menuItem);
     Result click(int toolbar, int index);
@@ -50,8 +52,8 @@ public:
 private:
     void registerFrameCommands();
     void runHandler(const QString& menuItem);
-    void clickToolbar1(int index);
-    void clickToolbar2(int index);
+    bool guardHolds(Guard guard) const;
+    void clickButton(int toolbar, const ButtonDefinition& button);
     void writeSettings(bool fixZeroes);
     void exit();
 
@@ -59,7 +61,7 @@ private:
     QString programFolder_;
     FrameHost* frame_ = nullptr;
     std::map<QString, std::function<void()>> handlers_;
-    std::map<int, std::function<void()>> shapeButtons_;
+    std::map<std::pair<int, int>, std::function<void()>> buttonHandlers_;
     bool frameClosed_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "display/DocumentView.h"
+#include "app/DocumentView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,6 +6,7 @@
 
 #include "display/PlotGeometry.h"
 #include "display/PlotPainter.h"
+#include "model/EditPath.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -35,7 +36,7 @@ QSize DocumentView::sizeHint() const
 
 void DocumentView::resizeEvent(QResizeEvent*)
 {
-    if (!workspace_.DrawSuspended)
+    if (!workspace_.edit.DrawSuspended)
         plot_->setGeometry(BoxRect(size()));
 }
 
@@ -62,10 +63,10 @@ std::vector<double> PlotWidget::traceRows() const
     if (!w)
         return {};
     if (w == workspace_.activeWindow())
-        return std::vector<double>(workspace_.PlotY.begin(),
-                                   workspace_.PlotY.begin() + workspace_.PlotColumn);
+        return std::vector<double>(workspace_.edit.PlotY.begin(),
+                                   workspace_.edit.PlotY.begin() + workspace_.edit.PlotColumn);
     if (DocumentSlot* slot = workspace_.slotOf(w->tag))
-        return Workspace::PlotRowsOfStore(slot->store);
+        return PlotRows(slot->store.data(), CountStore(slot->store));
     return {};
 }
 
@@ -86,7 +87,7 @@ int ButtonCode(Qt::MouseButtons buttons)
 void PlotWidget::forward(PlotInput::Type type, QMouseEvent* event)
 {
     DocumentWindow* w = workspace_.findWindow(windowId_);
-    if (!w || w != workspace_.activeWindow() || !workspace_.plotInput || width() <= 0 || height() <= 0)
+    if (!w || w != workspace_.activeWindow() || !workspace_.mouseTools || width() <= 0 || height() <= 0)
         return;
     QSizeF scale = BoxScale(w->state);
     PlotInput input;
@@ -95,7 +96,7 @@ void PlotWidget::forward(PlotInput::Type type, QMouseEvent* event)
     input.y = static_cast<float>(event->position().y() * scale.height() / height());
     input.button = type == PlotInput::Type::Move ? ButtonCode(event->buttons())
                                                  : ButtonCode(event->button());
-    workspace_.plotInput(input);
+    workspace_.mouseTools->plotInput(input);
 }
 
 void PlotWidget::mousePressEvent(QMouseEvent* event)
@@ -121,14 +122,14 @@ void PlotWidget::mouseDoubleClickEvent(QMouseEvent* event)
 
 void PlotWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (!workspace_.plotInput || workspace_.findWindow(windowId_) != workspace_.activeWindow()) {
+    if (!workspace_.mouseTools || workspace_.findWindow(windowId_) != workspace_.activeWindow()) {
         QWidget::keyPressEvent(event);
         return;
     }
     PlotInput input;
     input.type = PlotInput::Type::Key;
     input.key = event->key();
-    workspace_.plotInput(input);
+    workspace_.mouseTools->plotInput(input);
 }
 
 void PlotWidget::paintEvent(QPaintEvent*)

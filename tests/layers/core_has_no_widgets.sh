@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The core library stays below the ui layer: no file outside src/app includes a widget or print
+# support header or anything from app/, and a program linked with the core alone loads no
+# QtWidgets or QtPrintSupport.
+# usage: core_has_no_widgets.sh SOURCE_DIR CORE_ONLY_PROGRAM
+set -euo pipefail
+src=$1/src
+program=$2
+status=0
+pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](app/|QtWidgets|QtPrintSupport|QWidget|QApplication|QMainWindow|QDialog|QMessageBox|QFileDialog|QMdi|QPrint|QAction|QMenu|QToolBar|QStatusBar|QLabel|QPushButton|QLineEdit|QComboBox|QSpinBox|QAbstract|QStyle)'
+if offenders=$(grep -rnE "$pattern" "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/app/"); then
+  echo "core files include the ui layer:"; echo "$offenders"; status=1
+fi
+if ldd "$program" | grep -E 'libQt6(Widgets|PrintSupport)'; then
+  echo "$(basename "$program") links widgets although it links only the core"; status=1
+fi
+exit $status
