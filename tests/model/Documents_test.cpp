@@ -19,11 +19,7 @@ protected:
 
     void write(const std::vector<double>& volts)
     {
-        for (size_t i = 0; i < volts.size(); ++i) {
-            ws.edit.WaveText.setVolts(static_cast<int>(i), volts[i]);
-            ws.edit.PointDefined[i] = true;
-        }
-        ws.edit.WaveText.setEndMarker(static_cast<int>(volts.size()));
+        WritePoints(ws.edit, 0, volts);
         ws.CommitEditBuffer();
     }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/EditPath.h"
 #include "model/Scale.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
@@ -57,15 +58,10 @@ class WorkspaceTest : public ::testing::Test {
 protected:
     WorkspaceTest() { ws.prompter = &prompter; }
 
-    // Writes values as an editing command would, with the end marker after them.
+    // Writes values through the edit path, with the end marker after them.
     void write(const std::vector<double>& volts)
     {
-        for (size_t i = 0; i < volts.size(); ++i) {
-            ws.edit.WaveText.setVolts(static_cast<int>(i), volts[i]);
-            ws.edit.PointDefined[i] = true;
-        }
-        if (volts.size() < kMaxPoints)
-            ws.edit.WaveText.setEndMarker(static_cast<int>(volts.size()));
+        WritePoints(ws.edit, 0, volts);
         ws.CommitEditBuffer();
     }
 
@@ -168,6 +164,18 @@ TEST_F(WorkspaceTest, CaptureSelectionTakesThePointsUnderTheColumns)
     ws.edit.SelEndX = 0;
     ws.CaptureSelection();
     EXPECT_EQ(ws.edit.SelLast, 31);
+}
+
+TEST_F(WorkspaceTest, CaptureSelectionRaisesOnlyValuesAtOrBelowMinusFivePointZeroOne)
+{
+    ws.New();
+    write({-5.005, -5.01, -5.02, -5.0, -5.009, -6.0, 5.0});
+    ws.edit.SelStartX = ws.edit.SelEndX = 0;
+    ws.CaptureSelection();
+    ASSERT_EQ(ws.edit.SelLast, 6);
+    const double expected[] = {-5.005, -5.0, -5.0, -5.0, -5.009, -5.0, 5.0};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_DOUBLE_EQ(ws.edit.SelVolts[static_cast<size_t>(i)], expected[i]) << i;
 }
 
 TEST_F(WorkspaceTest, SelectionPastTheEndStopsAtTheMarker)

@@ -48,14 +48,6 @@ protected:
 };
 
 // Captions and load texts are shown by the segments_dialog end-to-end script.
-TEST_F(NewSegment, ListsTheShapesAndServesAsTheGeneratorsDialog)
-{
-    auto form = Open(Shape::Sine);
-    EXPECT_EQ(form->control("cboWaveForm")->items,
-              QStringList({"Sine", "Triangle", "Square", "Ramp", "Damped Sine", "Exp Rise",
-                           "Exp Fall", "Noise", "DC"}));
-}
-
 TEST_F(NewSegment, EachShapeShowsItsFields)
 {
     const QStringList five = {"txtPoint", "txtAmplitude", "txtOffset", "txtCycles", "txtPhase"};
