@@ -63,13 +63,15 @@ int main(int argc, char** argv)
     parser.addOption(scriptOption);
     QCoreApplication::setApplicationName("Tolvenar");
     QCoreApplication::setApplicationVersion("2.0");
+    // The options are read before the application object exists (a script must choose the
+    // headless platform first), so the help names the program itself.
+    const QString help = parser.helpText().replace("<executable_name>", "tolvenar");
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "tolvenar: %s\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
+        std::fprintf(stderr, "tolvenar: %s\n%s", qPrintable(parser.errorText()), qPrintable(help));
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        std::fprintf(stdout, "%s", qPrintable(parser.helpText()));
+        std::fprintf(stdout, "%s", qPrintable(help));
         return 0;
     }
     if (parser.isSet(versionOption)) {
