@@ -1,5 +1,6 @@
 #include "app/FormDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -165,11 +166,13 @@ void FormDialog::refresh()
 
 bool FormDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // Switching to another window or opening a popup menu does not leave the control: a check
-    // fired then would judge half-typed text, or stack a second message on the first.
+    // Only focus moving to another control of this dialog leaves a control. Switching to another
+    // window, opening a list's drop-down or a message box does not: a check fired then would
+    // judge half-typed text, or stand in the way of the list the user asked for.
     if (event->type() == QEvent::FocusOut && !refreshing_ && !form_.isClosed()) {
-        Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        auto* control = qobject_cast<QWidget*>(watched);
+        QWidget* now = QApplication::focusWidget();
+        if (control && now && now != control && !control->isAncestorOf(now) && isAncestorOf(now))
             form_.leave(watched->objectName());
     }
     return QDialog::eventFilter(watched, event);

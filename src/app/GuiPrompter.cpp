@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPrintDialog>
 
 #include "app/FormDialog.h"
@@ -121,6 +123,13 @@ void GuiPrompter::showAbout(const QString& title, const QString& extraLine)
     box.setText("<b>" + title.toHtmlEscaped() + "</b>");
     box.setInformativeText(extraLine);
     box.setStandardButtons(QMessageBox::Ok);
+    // A message box sizes itself to its text; the title bar also needs room for the whole title
+    // beside the window buttons.
+    const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 200;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(std::max(360, titleWidth), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 

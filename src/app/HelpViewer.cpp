@@ -1,6 +1,9 @@
 #include "app/HelpViewer.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -13,9 +16,16 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     setWindowTitle("Tolvenar Help");
     setWindowIcon(FrameIcon());
     browser_->setOpenLinks(true);
+    // Escape and a Close button close the window, also where no window manager draws a title
+    // bar with a close box.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 6);
     layout->addWidget(browser_);
+    layout->addWidget(buttons);
     resize(640, 560);
 }
 

@@ -44,6 +44,28 @@ int RoundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
+namespace {
+
+// The window pixel of a plot coordinate in a box of the given state.
+double BoxPixelY(QRect box, WindowState state, double plotY)
+{
+    return box.top() + plotY * box.height() / BoxScale(state).height();
+}
+
+double BoxPixelX(QRect box, WindowState state, double plotX)
+{
+    return box.left() + plotX * box.width() / BoxScale(state).width();
+}
+
+// A normal-state label keeps its distance from its grid line: at the default window size it
+// stands exactly at its listed pixel, and at any other size it moves with the line.
+int FollowLine(int listed, double lineAtDefault, double lineNow)
+{
+    return RoundHalfEven(lineNow + (listed - lineAtDefault));
+}
+
+}  // namespace
+
 std::vector<AxisLabel> VoltageLabels(WindowState state, QRect box)
 {
     std::vector<AxisLabel> labels;
@@ -53,8 +75,13 @@ std::vector<AxisLabel> VoltageLabels(WindowState state, QRect box)
             {"1.250 V", 11, 159},  {"0.000 V", 11, 193},  {"-1.250 V", 8, 231},
             {"-2.500 V", 8, 269},  {"-3.750 V", 8, 307},  {"-5.000 V", 8, 345},
         };
-        for (const auto& label : fixed)
-            labels.push_back({QString::fromLatin1(label.text), QPoint(label.x, label.y)});
+        const QRect defaultBox = BoxRect(NormalClientSize());
+        for (int k = 0; k < 9; ++k) {
+            const double line = 38.0 * k;
+            int y = FollowLine(fixed[k].y, BoxPixelY(defaultBox, state, line),
+                               BoxPixelY(box, state, line));
+            labels.push_back({QString::fromLatin1(fixed[k].text), QPoint(fixed[k].x, y)});
+        }
         return labels;
     }
     for (int k = 0; k <= 16; ++k) {
@@ -76,8 +103,13 @@ std::vector<AxisLabel> PointLabels(WindowState state, QRect box)
             {"6554", 247}, {"8192", 298},  {"9830", 348},  {"11469", 396},
             {"13107", 448}, {"14746", 500}, {"16383", 546},
         };
-        for (const auto& label : fixed)
-            labels.push_back({QString::fromLatin1(label.text), QPoint(label.x, 28)});
+        const QRect defaultBox = BoxRect(NormalClientSize());
+        for (int j = 0; j < 11; ++j) {
+            const double line = 51.2 * j;
+            int x = FollowLine(fixed[j].x, BoxPixelX(defaultBox, state, line),
+                               BoxPixelX(box, state, line));
+            labels.push_back({QString::fromLatin1(fixed[j].text), QPoint(x, 28)});
+        }
         return labels;
     }
     static const char* const texts[] = {"1",     "819",   "1638",  "2457",  "3277",  "4096",

@@ -14,9 +14,11 @@ namespace tlv {
 // Where the plot box sits in a document window's client area (pixels).
 constexpr int kBoxLeft = 50;
 constexpr int kBoxTop = 48;
-// The normal window's box, sized so the fixed label positions line up with the grid.
-constexpr int kNormalBoxWidth = 552;
-constexpr int kNormalBoxHeight = 361;
+// The normal window's box at its default size (628 x 421 client pixels): the size at which the
+// listed label pixels sit best on their grid lines (one pixel a unit across, 37.5 pixels a
+// voltage division down).
+constexpr int kNormalBoxWidth = 570;
+constexpr int kNormalBoxHeight = 365;
 constexpr int kBoxMarginRight = 8;
 constexpr int kBoxMarginBottom = 8;
 

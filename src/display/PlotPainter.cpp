@@ -1,6 +1,7 @@
 #include "display/PlotPainter.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -22,17 +23,20 @@ void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* ro
     for (const QLineF& line : GridLines(state))
         painter.drawLine(line);
 
+    // The trace goes on top of the grid, and a level at the very edge (+5 V is at y = -0.06)
+    // stays on the border line instead of falling just outside the box.
+    auto row = [rows](int k) { return std::clamp(rows[k], 0.0, 304.0); };
     if (count > 0) {
         QPen trace(kTraceColour);
         trace.setCosmetic(true);
         painter.setPen(trace);
         if (count == 1) {
-            painter.drawPoint(QPointF(0, rows[0]));
+            painter.drawPoint(QPointF(0, row(0)));
         } else {
             QPolygonF polyline;
             polyline.reserve(count);
             for (int k = 0; k < count; ++k)
-                polyline << QPointF(k, rows[k]);
+                polyline << QPointF(k, row(k));
             painter.drawPolyline(polyline);
         }
     }
@@ -44,10 +48,11 @@ void PaintAxisLabels(QPainter& painter, QSize client, WindowState state)
     QRect box = BoxRect(client);
     painter.save();
     painter.setPen(Qt::black);
-    QFontMetrics metrics(painter.font());
+    // A label's position is where its digits begin: the top of the figures, not of the font's
+    // line, so that the figures centre on their grid line.
+    const int capHeight = QFontMetrics(painter.font()).capHeight();
     auto draw = [&](const AxisLabel& label) {
-        QRect rect(label.topLeft, metrics.size(Qt::TextSingleLine, label.text));
-        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, label.text);
+        painter.drawText(label.topLeft + QPoint(0, capHeight), label.text);
     };
     for (const AxisLabel& label : VoltageLabels(state, box))
         draw(label);

@@ -13,6 +13,7 @@
 #include "model/Scale.h"
 #include "support/ImageChecks.h"
 #include "model/ScriptedPrompter.h"
+#include "support/LabelInk.h"
 #include "support/Prompts.h"
 
 using namespace tlv;
@@ -59,6 +60,22 @@ private slots:
         QVERIFY(!frame.menuAction("mnuEditselect")->isChecked());
         QCOMPARE(frame.toolbarAction(2, 6)->toolTip(), QString("Sine"));
         QCOMPARE(frame.toolbarAction(1, 13)->toolTip(), QString("Send waveform"));
+    }
+
+    void tiledWindowsKeepTheirLabelsOnTheGrid()
+    {
+        MainWindow& frame = app->frame();
+        frame.resize(1500, 900);
+        app->commands().run("mnuNew");
+        app->commands().run("mnuNew");
+        app->commands().run("mnuTile");
+        const auto subs = frame.findChild<QMdiArea*>()->subWindowList();
+        QCOMPARE(subs.size(), 2);
+        for (QMdiSubWindow* sub : subs) {
+            QVERIFY(sub->width() > 600 && sub->width() < 800);
+            const QString wrong = LabelsOffTheirLines(sub->widget()->grab().toImage());
+            QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        }
     }
 
     void shortcutsReachTheirCommands()

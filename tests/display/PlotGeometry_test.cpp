@@ -32,7 +32,7 @@ TEST(PlotGeometry, GridClosesOnAllFourSides)
 TEST(PlotGeometry, NormalLabelsStandAtTheirFixedPixels)
 {
     QRect box = BoxRect(NormalClientSize());
-    EXPECT_EQ(box, QRect(50, 48, kNormalBoxWidth, kNormalBoxHeight));
+    EXPECT_EQ(box, QRect(50, 48, 570, 365));
     auto volts = VoltageLabels(WindowState::Normal, box);
     ASSERT_EQ(volts.size(), 9u);
     EXPECT_EQ(volts[0].text, "5.000 V");
@@ -109,4 +109,21 @@ TEST(PlotPainter, GridAndTraceLandWhereTheGeometrySays)
     QImage single = Paint(QSize(570, 370), WindowState::Normal, {y});
     EXPECT_TRUE(PaintedNear(single, 0, y, kTraceColour));
     EXPECT_FALSE(PaintedNear(single, 3, y, kTraceColour));
+}
+
+TEST(PlotPainter, FullScaleLevelsShowOnTheBorders)
+{
+    // +5 V lies a hair above the top border (y = -0.06): it is drawn on the border, over the grid.
+    const std::vector<double> top(40, MillivoltsToPlotY(5000));
+    for (QSize box : {QSize(570, 365), QSize(570, 370), QSize(800, 500)}) {
+        QImage image = Paint(box, WindowState::Normal, top);
+        for (int x = 0; x < 39; ++x)
+            EXPECT_EQ(image.pixelColor(x * box.width() / 570, 0), kTraceColour) << x;
+    }
+    QImage maximised = Paint(QSize(1100, 700), WindowState::Maximized, top);
+    EXPECT_EQ(maximised.pixelColor(20, 0), kTraceColour);
+
+    const std::vector<double> bottom(40, MillivoltsToPlotY(-5000));
+    QImage image = Paint(QSize(570, 370), WindowState::Normal, bottom);
+    EXPECT_TRUE(PaintedNear(image, 20, 304, kTraceColour));
 }

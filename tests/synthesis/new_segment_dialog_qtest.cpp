@@ -1,4 +1,6 @@
-#include <QFocusEvent>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -37,22 +39,55 @@ private slots:
         ws.seg.SegKind = Shape::Sine;
         NewSegmentForm form(ws);
         FormDialog dialog(form);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
         auto* points = qobject_cast<QLineEdit*>(dialog.widgetOf("txtPoint"));
         QVERIFY(points);
+        points->setFocus(Qt::TabFocusReason);
 
         points->setText(QString());
         QTest::keyClicks(points, "15");
         QCOMPARE(form.control("txtPoint")->text, QString("15"));
-        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(points, &away);
-        QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
-        QCoreApplication::sendEvent(points, &popup);
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
         QVERIFY(prompter.shown.empty());
 
-        QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(points, &tab);
+        QApplication::setActiveWindow(&dialog);
+        points->setFocus(Qt::TabFocusReason);
+        dialog.widgetOf("txtAmplitude")->setFocus(Qt::TabFocusReason);
         QCOMPARE(Messages(prompter.shown), QStringList{"TLV | Please enter an integer between 16 and 16383"});
         QCOMPARE(points->text(), QString("16"));
+    }
+
+    void openingTheWaveformListIsNotLeavingIt()
+    {
+        ScriptedPrompter prompter;
+        Workspace ws;
+        ws.prompter = &prompter;
+        ws.seg.SegKind = Shape::Sine;
+        NewSegmentForm form(ws);
+        FormDialog dialog(form);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        auto* list = qobject_cast<QComboBox*>(dialog.widgetOf("cboWaveForm"));
+        QVERIFY(list);
+        list->setFocus(Qt::TabFocusReason);
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), "Sawtooth");
+
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = true;
+        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, list);
+        QTest::mouseClick(list, Qt::LeftButton, {}, arrow.center());
+        QVERIFY(list->view()->isVisible());
+        QVERIFY(prompter.shown.empty());
+
+        list->hidePopup();
+        dialog.widgetOf("txtPoint")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(Messages(prompter.shown), QStringList{"TLV | Waveform Input Error!!!"});
     }
 
     void enterInABoxPressesOk()
