@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <vector>
 
 // The virtual instrument started from a test: its device, its JSON log and its CSV folder.
@@ -18,7 +19,9 @@ public:
         }
         device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
-    ~VirtualInstrumentProcess()
+    ~VirtualInstrumentProcess() { stop(); }
+
+    void stop()
     {
         if (process_.state() != QProcess::NotRunning) {
             process_.terminate();
@@ -50,6 +53,14 @@ public:
             if (e["event"].toString() == kind)
                 out.push_back(e);
         return out;
+    }
+
+    // The events of a kind, once there are at least count of them (or after 5 s).
+    std::vector<QJsonObject> awaitEvents(const QString& kind, size_t count) const
+    {
+        for (int tries = 0; tries < 500 && events(kind).size() < count; ++tries)
+            QThread::msleep(10);
+        return events(kind);
     }
 
 private:

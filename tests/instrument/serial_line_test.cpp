@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QThread>
 #include <cmath>
@@ -233,4 +234,29 @@ TEST(SerialLine, ADownloadOnAWorkerThreadStopsOnCancel)
     EXPECT_GE(com.control.sent.load(), 200);
     EXPECT_LT(com.control.sent.load(), 16383);
     EXPECT_TRUE(instrument.events("data").empty());
+}
+
+TEST(VirtualInstrument, PublishesItsDeviceAndLogsWhatItDoesNotKnow)
+{
+    QTemporaryDir dir;
+    const QString linkPath = dir.filePath("ktr");
+    VirtualInstrumentProcess instrument({"--link", linkPath});
+    EXPECT_EQ(QFileInfo(linkPath).symLinkTarget(), instrument.device());
+    Com1 com(linkPath);
+    ASSERT_TRUE(com.link.open());
+    ASSERT_TRUE(com.link.write("*IDN?\r\n"));
+    EXPECT_EQ(com.link.read(std::chrono::milliseconds(2000)), "KTR6610/2\r\n");
+    ASSERT_TRUE(com.link.write("XYZ\r\nV216385\r\nK0\n"));
+    EXPECT_TRUE(com.link.close());
+
+    const auto commands = instrument.awaitEvents("command", 4);
+    ASSERT_EQ(commands.size(), 4u);
+    EXPECT_FALSE(commands[0].contains("known"));
+    EXPECT_EQ(commands[1]["command"].toString(), "XYZ");
+    EXPECT_FALSE(commands[1]["known"].toBool(true));
+    EXPECT_EQ(commands[2]["error"].toString(), "more than 16384 values");
+    EXPECT_EQ(commands[3]["raw"].toString(), "K0\n");
+    EXPECT_TRUE(instrument.events("data").empty());
+    instrument.stop();
+    EXPECT_FALSE(QFileInfo(linkPath).isSymLink());
 }

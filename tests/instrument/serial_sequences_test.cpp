@@ -189,6 +189,15 @@ TEST(SerialDownload, APortThatCannotReopenIsNoSuccess)
     EXPECT_FALSE(d.link.written().endsWith("A4\r\n"));
 }
 
+TEST(SerialDownload, TheSteadyWaitStopsOnCancel)
+{
+    std::atomic<bool> cancel{false};
+    SteadyWaiter waiter(&cancel);
+    EXPECT_TRUE(DelayShort(waiter));
+    cancel = true;
+    EXPECT_FALSE(waiter.wait(std::chrono::seconds(30)));
+}
+
 TEST(SerialProbe, AnyReplyFindsTheInstrument)
 {
     RecordingLink link;
