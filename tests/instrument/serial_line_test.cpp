@@ -29,11 +29,11 @@ std::vector<double> Sine(int points)
 
 // COM1 pointed at the device, as a user without hardware does it.
 struct Com1 {
-    explicit Com1(const QString& device)
+    explicit Com1(const QString& device, const QString& baud = "115200")
     {
         qputenv("TOLVENAR_COM1", device.toLocal8Bit());
         link.setPortNumber(1);
-        link.setSettings("115200,n,8,2");
+        link.setSettings(SerialSettingsText(baud));
     }
     ~Com1() { qunsetenv("TOLVENAR_COM1"); }
     LinkOutcome download(std::vector<double> volts, int channelMode = 0)
@@ -196,8 +196,9 @@ TEST(SerialLine, APortInUseCannotOpen)
 
 TEST(SerialLine, AnInstrumentThatVanishesFailsTheDownload)
 {
-    VirtualInstrumentProcess instrument({"--baud", "115200", "--fault", "disconnect=100"});
-    Com1 com(instrument.device());
+    // At 19200 baud the data takes over a second; the line goes after 100 bytes (57 ms).
+    VirtualInstrumentProcess instrument({"--baud", "19200", "--fault", "disconnect=100"});
+    Com1 com(instrument.device(), "19200");
     const LinkOutcome outcome = com.download(Sine(1000));
     EXPECT_EQ(outcome.status, LinkOutcome::Status::Failed);
     EXPECT_EQ(outcome.failure, LinkFailure::Vanished) << outcome.message.toStdString();
@@ -221,7 +222,7 @@ TEST(SerialLine, AStalledInstrumentTimesOut)
 TEST(SerialLine, ADownloadOnAWorkerThreadStopsOnCancel)
 {
     VirtualInstrumentProcess instrument({"--baud", "19200"});
-    Com1 com(instrument.device());
+    Com1 com(instrument.device(), "19200");
     LinkOutcome outcome;
     std::unique_ptr<QThread> worker(
         QThread::create([&] { outcome = com.download(Sine(16383)); }));
@@ -246,16 +247,17 @@ TEST(VirtualInstrument, PublishesItsDeviceAndLogsWhatItDoesNotKnow)
     ASSERT_TRUE(com.link.open());
     ASSERT_TRUE(com.link.write("*IDN?\r\n"));
     EXPECT_EQ(com.link.read(std::chrono::milliseconds(2000)), "KTR6610/2\r\n");
-    ASSERT_TRUE(com.link.write("XYZ\r\nV216385\r\nK0\n"));
+    ASSERT_TRUE(com.link.write("XYZ\r\nV216385\r\nV299999999999999999999\r\nK0\n"));
     EXPECT_TRUE(com.link.close());
 
-    const auto commands = instrument.awaitEvents("command", 4);
-    ASSERT_EQ(commands.size(), 4u);
+    const auto commands = instrument.awaitEvents("command", 5);
+    ASSERT_EQ(commands.size(), 5u);
     EXPECT_FALSE(commands[0].contains("known"));
     EXPECT_EQ(commands[1]["command"].toString(), "XYZ");
     EXPECT_FALSE(commands[1]["known"].toBool(true));
     EXPECT_EQ(commands[2]["error"].toString(), "more than 16384 values");
-    EXPECT_EQ(commands[3]["raw"].toString(), "K0\n");
+    EXPECT_EQ(commands[3]["error"].toString(), "more than 16384 values");
+    EXPECT_EQ(commands[4]["raw"].toString(), "K0\n");
     EXPECT_TRUE(instrument.events("data").empty());
     instrument.stop();
     EXPECT_FALSE(QFileInfo(linkPath).isSymLink());

@@ -68,8 +68,8 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString* error
     } else if (fault.startsWith("disconnect=")) {
         o.fault = Fault::Disconnect;
         o.disconnectAfter = fault.mid(11).toLongLong(&ok);
-        if (!ok || o.disconnectAfter < 0) {
-            *error = "--fault disconnect=K needs a whole number K >= 0";
+        if (!ok || o.disconnectAfter < 1) {
+            *error = "--fault disconnect=K needs a whole number K >= 1";
             return std::nullopt;
         }
     } else if (!fault.isEmpty()) {

@@ -36,9 +36,8 @@ VirtualInstrument::Next VirtualInstrument::take(char byte)
         const QByteArray raw = std::exchange(line_, {});
         return command(raw);
     }
-    if (line_.size() > kMaxCommand) {
+    if (line_.size() > kMaxCommand)
         log_.write("noise", {{"raw", Text(std::exchange(line_, {}))}});
-    }
     return Next::Continue;
 }
 
@@ -61,8 +60,9 @@ VirtualInstrument::Next VirtualInstrument::command(const QByteArray& raw)
         return Next::Continue;
     }
     if (const auto m = kLength.match(Text(text)); m.hasMatch()) {
-        const qint64 count = m.captured(1).toLongLong();
-        if (count > kMaxValues) {
+        bool ok = false;
+        const qint64 count = m.captured(1).toLongLong(&ok);
+        if (!ok || count > kMaxValues) {
             fields["error"] = QString("more than %1 values").arg(kMaxValues);
             log_.write("command", fields);
             return Next::Continue;
