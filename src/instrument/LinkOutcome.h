@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+
+#include "instrument/InstrumentLink.h"
+
+// How a conversation with the instrument ended, and what the user is told about it.
+namespace tlv {
+
+// The message for a port that cannot be opened.
+inline const QString kPortUnavailableMessage =
+    "Port is not Supported or is being used by another device";
+inline const QString kNoInstrumentMessage = "No instruments found.";
+
+struct LinkOutcome {
+    enum class Status { Done, Cancelled, Failed };
+    Status status = Status::Done;
+    LinkFailure failure = LinkFailure::None;
+    QString message;  // empty when Done
+
+    bool done() const { return status == Status::Done; }
+};
+
+// Shared between the thread that runs a download and the window that shows it: the window sets
+// cancel and reads the counts whenever it repaints.
+struct LinkControl {
+    std::atomic<bool> cancel{false};
+    std::atomic<int> sent{0};   // values sent so far
+    std::atomic<int> total{0};  // values this download sends
+};
+
+}  // namespace tlv

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <vector>
+
+// The virtual instrument started from a test: its device, its JSON log and its CSV folder.
+class VirtualInstrumentProcess {
+public:
+    explicit VirtualInstrumentProcess(QStringList options = {})
+    {
+        options << "--log" << logPath() << "--csv-dir" << dir_.path();
+        process_.start(TOLVENAR_INSTRUMENT, options);
+        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
+        }
+        device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    ~VirtualInstrumentProcess() { stop(); }
+
+    void stop()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            process_.waitForFinished(5000);
+        }
+    }
+
+    QString device() const { return device_; }
+    QString logPath() const { return dir_.filePath("log.jsonl"); }
+    QString csvPath(int channel) const { return dir_.filePath(QString("ch%1.csv").arg(channel)); }
+    // With --once: true when the instrument ended by itself.
+    bool finished(int ms = 5000) { return process_.waitForFinished(ms); }
+
+    std::vector<QJsonObject> log() const
+    {
+        QFile file(logPath());
+        std::vector<QJsonObject> events;
+        if (!file.open(QIODevice::ReadOnly))
+            return events;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (!line.isEmpty())
+                events.push_back(QJsonDocument::fromJson(line).object());
+        return events;
+    }
+    std::vector<QJsonObject> events(const QString& kind) const
+    {
+        std::vector<QJsonObject> out;
+        for (const QJsonObject& e : log())
+            if (e["event"].toString() == kind)
+                out.push_back(e);
+        return out;
+    }
+
+    // The events of a kind, once there are at least count of them (or after 5 s).
+    std::vector<QJsonObject> awaitEvents(const QString& kind, size_t count) const
+    {
+        for (int tries = 0; tries < 500 && events(kind).size() < count; ++tries)
+            QThread::msleep(10);
+        return events(kind);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    QString device_;
+};

@@ -1,0 +1,122 @@
+// tolvenar-instrument: a virtual KTR6610/2 on a pseudo-terminal. See docs/instrument.md.
+#include <QCoreApplication>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <poll.h>
+#include <unistd.h>
+
+#include "EventLog.h"
+#include "LinePacer.h"
+#include "Options.h"
+#include "PseudoTerminal.h"
+#include "VirtualInstrument.h"
+
+namespace {
+
+using namespace vi;
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnStopSignal(int)
+{
+    gStop = 1;
+}
+
+// How long to sleep: until the next paced byte arrives, but never so long that a stop signal
+// goes unnoticed.
+timespec PollTimeout(const LinePacer& pacer, Clock::time_point now)
+{
+    std::chrono::nanoseconds wait = std::chrono::milliseconds(100);
+    if (const auto due = pacer.nextDue())
+        wait = std::clamp<std::chrono::nanoseconds>(*due - now, std::chrono::nanoseconds(0), wait);
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+    return {static_cast<time_t>(seconds.count()), static_cast<long>((wait - seconds).count())};
+}
+
+// Serves the line until a stop signal, the end of a download with --once, or the disconnect
+// fault.
+void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
+{
+    LinePacer pacer(options.baud);
+    VirtualInstrument instrument(options, log, [&pty](const QByteArray& bytes) {
+        if (::write(pty.master(), bytes.constData(), static_cast<size_t>(bytes.size())) < 0)
+            std::perror("tolvenar-instrument: reply");
+    });
+    bool taking = true;
+    char buffer[4096];
+    while (!gStop) {
+        pollfd fd{pty.master(), static_cast<short>(taking ? POLLIN : 0), 0};
+        const timespec timeout = PollTimeout(pacer, Clock::now());
+        if (::ppoll(&fd, 1, &timeout, nullptr) > 0 && (fd.revents & POLLIN)) {
+            const ssize_t n = ::read(pty.master(), buffer, sizeof buffer);
+            if (n > 0)
+                pacer.push(buffer, static_cast<size_t>(n), Clock::now());
+        }
+        const auto now = Clock::now();
+        while (taking) {
+            const auto byte = pacer.next(now);
+            if (!byte)
+                break;
+            switch (instrument.take(*byte)) {
+            case VirtualInstrument::Next::Continue:
+                break;
+            case VirtualInstrument::Next::Stall:
+                taking = false;
+                pacer.clear();
+                pty.stopSender();
+                break;
+            case VirtualInstrument::Next::Disconnect:
+                log.write("exit", {{"reason", "disconnect"}});
+                return;
+            case VirtualInstrument::Next::Finish:
+                log.write("exit", {{"reason", "once"}});
+                return;
+            }
+        }
+    }
+    log.write("exit", {{"reason", "signal"}});
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("tolvenar-instrument");
+    QString error;
+    const auto options = ParseOptions(app.arguments(), &error);
+    if (!options) {
+        std::fprintf(stderr, "tolvenar-instrument: %s\n", qPrintable(error));
+        return 2;
+    }
+    if (!options->helpText.isEmpty()) {
+        std::printf("%s", qPrintable(options->helpText));
+        return 0;
+    }
+    EventLog log;
+    PseudoTerminal pty;
+    if (!log.open(options->logPath, &error) || !pty.open(&error)) {
+        std::fprintf(stderr, "tolvenar-instrument: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (!options->linkPath.isEmpty() &&
+        !PublishLink(options->linkPath, pty.devicePath(), &error)) {
+        std::fprintf(stderr, "tolvenar-instrument: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(pty.devicePath()));
+    std::fflush(stdout);
+
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+    log.write("ready", {{"device", pty.devicePath()},
+                        {"baud", options->baud},
+                        {"fault", FaultName(options->fault)}});
+    Serve(*options, pty, log);
+    pty.close();
+    if (!options->linkPath.isEmpty())
+        WithdrawLink(options->linkPath, pty.devicePath());
+    return 0;
+}
