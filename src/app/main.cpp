@@ -10,10 +10,10 @@
 
 namespace {
 
-int Usage()
+void Usage(std::FILE* stream)
 {
-    std::fprintf(stderr, "usage: tolvenar [--script FILE]   (FILE - reads standard input)\n");
-    return 2;
+    std::fprintf(stream, "usage: tolvenar [--script FILE]   (FILE - reads standard input)\n"
+                         "       tolvenar --help | --version\n");
 }
 
 // A script's output is the program's answer: Qt's own chatter about the headless platform is
@@ -62,9 +62,11 @@ int main(int argc, char** argv)
         if (arg == "--script" && i + 1 < argc)
             script = QString::fromLocal8Bit(argv[++i]);
         else if (arg == "--help" || arg == "-h")
-            return Usage(), 0;
+            return Usage(stdout), 0;
+        else if (arg == "--version")
+            return std::printf("Tolvenar %s\n", TOLVENAR_VERSION), 0;
         else if (arg.startsWith("--"))
-            return Usage();
+            return Usage(stderr), 2;
     }
     // A script runs headless: no window is shown and no display is needed.
     if (!script.isEmpty()) {
