@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/CommandNames.h"
+#include "model/DataFiles.h"
 #include "model/OsVersion.h"
 #include "model/Prompter.h"
 #include "model/Settings.h"
@@ -229,7 +230,7 @@ void Commands::registerFrameCommands()
     });
     add("mnuAbout", [this] { ws_.prompter->showAbout("Tolvenar Ver2.0", "2001.05"); });
     add("mnuIndex", [this] {
-        QString path = QDir(programFolder_).filePath("help.hlp");
+        QString path = DataFilePath(programFolder_, "help.hlp");
         if (!ws_.prompter->showHelp(path))
             ws_.prompter->message("Cannot open the help file " + QDir::toNativeSeparators(path) + ".",
                                   "TLV", Buttons::Ok, Icon::Exclamation);
