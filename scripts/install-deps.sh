@@ -9,7 +9,7 @@ packages=(
   xvfb xdotool poppler-utils imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
-  dpkg-dev file
+  dpkg-dev file desktop-file-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -29,9 +29,10 @@ desktop="$root/usr/share/applications/tolvenar.desktop"
 grep -qx 'Exec=tolvenar %F' "$desktop"
 grep -qx 'Icon=tolvenar' "$desktop"
 grep -qx 'MimeType=application/x-tolvenar-afc;text/csv;' "$desktop"
-if command -v desktop-file-validate > /dev/null; then desktop-file-validate "$desktop"; fi
-grep -q '<mime-type type="application/x-tolvenar-afc">' "$root/usr/share/mime/packages/tolvenar.xml"
-grep -q '<glob pattern="\*.afc"/>' "$root/usr/share/mime/packages/tolvenar.xml"
+desktop-file-validate "$desktop"
+# The MIME database built from the installed type maps *.afc to it.
+XDG_DATA_DIRS="$root/usr/share" update-mime-database "$root/usr/share/mime"
+grep -qx '50:application/x-tolvenar-afc:\*\.afc' "$root/usr/share/mime/globs2"
 grep -q "^.TH TOLVENAR 1 \"\" \"Tolvenar $version\"" "$root/usr/share/man/man1/tolvenar.1"
 cmp "$source_dir/resources/help.hlp" "$root/usr/share/tolvenar/help.hlp"
 echo "install: passed"
