@@ -4,11 +4,12 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkgconf
-  qt6-base-dev qt6-serialport-dev libqt6opengl6-dev
+  qt6-base-dev qt6-serialport-dev libqt6opengl6-dev qt6-svg-dev libmuparser-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool poppler-utils imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  dpkg-dev file desktop-file-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,6 @@
 #include "app/GuiPrompter.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -13,6 +12,7 @@
 #include "app/PrinterTarget.h"
 #include "app/ToolbarIcons.h"
 #include "app/WaitWindow.h"
+#include "model/DataFiles.h"
 
 namespace tlv {
 
@@ -148,7 +148,7 @@ bool GuiPrompter::showHelp(const QString& path)
 void GuiPrompter::showWait()
 {
     if (!wait_)
-        wait_ = new WaitWindow(QDir(QCoreApplication::applicationDirPath()).filePath("wait.gif"),
+        wait_ = new WaitWindow(DataFilePath(QCoreApplication::applicationDirPath(), "wait.gif"),
                                parent_);
     wait_->adjustSize();
     if (parent_)

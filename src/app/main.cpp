@@ -62,7 +62,7 @@ int main(int argc, char** argv)
         "script", "Runs the script FILE headless (- reads standard input).", "FILE");
     parser.addOption(scriptOption);
     QCoreApplication::setApplicationName("Tolvenar");
-    QCoreApplication::setApplicationVersion("2.0");
+    QCoreApplication::setApplicationVersion(TOLVENAR_VERSION);
     // The options are read before the application object exists (a script must choose the
     // headless platform first), so the help names the program itself.
     const QString help = parser.helpText().replace("<executable_name>", "tolvenar");

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "model/DataFiles.h"
 #include "model/CommandNames.h"
 #include "model/CommandSets.h"
 #include "model/OsVersion.h"
@@ -198,7 +199,7 @@ void Commands::registerFrameCommands()
     });
     add(Cmd::About, [this] { ws_.prompter->showAbout("Tolvenar Ver2.0", "2001.05"); });
     add(Cmd::HelpIndex, [this] {
-        QString path = QDir(programFolder_).filePath("help.hlp");
+        QString path = DataFilePath(programFolder_, "help.hlp");
         if (!ws_.prompter->showHelp(path))
             ws_.prompter->message("Cannot open the help file " + QDir::toNativeSeparators(path) + ".",
                                   "TLV", Buttons::Ok, Icon::Exclamation);

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 #include "files/PrintLayout.h"
 
@@ -21,13 +22,16 @@ void PaintPrintPage(QPainter& painter, const std::vector<double>& rows, const QS
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // On a printer a dot is several device pixels; a picture smaller than the page may make it
+    // less than one, and a line that thin fades to grey. No line is drawn thinner than a pixel.
+    const double dot = std::max<double>(kPrintDotTwips, 1 / painter.worldTransform().m11());
     for (const PrintLine& line : PrintGridLines()) {
-        QPen pen(Qt::black, kPrintDotTwips, line.dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
+        QPen pen(Qt::black, dot, line.dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(line.line);
     }
 
-    QPen curve(QColor(0, 255, 255), 2 * kPrintDotTwips, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen curve(QColor(0, 255, 255), 2 * dot, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(curve);
     if (rows.size() == 1) {
         painter.drawPoint(PrintCurvePoint(0, rows[0]));
