@@ -364,7 +364,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!quitting_)
         commands_.closeFrame();
-    event->accept();
+    // The exit stops at a document whose save question was answered Yes but was not saved.
+    if (commands_.frameClosed())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace tlv

@@ -165,7 +165,7 @@ void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
     } else if (c == "frame") {
         if (line.rest != "close")
             throw ScriptError(line.number, "frame takes close");
-        commands_.closeFrame();
+        frame_.close();  // the frame's close box, through its close event
     } else if (c == "set" || c == "leave" || c == "click" || c == "pick" || c == "spin") {
         throw ScriptError(line.number, c + " needs an open dialog");
     } else {

@@ -179,7 +179,11 @@ void Commands::closeFrame()
     if (ws_.linkCloser)
         ws_.linkCloser->closeInstrumentLink();
     ws_.edit.Exiting = true;
-    ws_.CloseAllForExit();
+    // A Yes to a save question that did not end in a save stops the exit there.
+    if (!ws_.CloseAllForExit()) {
+        frameClosed_ = false;
+        return;
+    }
     if (frame_)
         frame_->quit();
 }

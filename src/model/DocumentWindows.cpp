@@ -211,12 +211,15 @@ void Workspace::CloseWindow(DocumentWindow* window)
     QueryUnload(*window);
 }
 
-void Workspace::QueryUnload(DocumentWindow& window)
+bool Workspace::QueryUnload(DocumentWindow& window)
 {
     ++window.closeStage;
     if (DocumentSlot* slot = slotOf(QString::number(edit.ActiveTag)))
         StoreEditBuffer(edit, *slot);
-    AskToSave(window, "TLV");
+    if (!AskToSave(window, "TLV")) {
+        window.closeStage = 0;
+        return false;
+    }
     // The slot is freed by the window's own tag, never by its title: two windows may carry
     // the same title, and a long file name does not fit the 30-character title.
     FreeSlotOf(window);
@@ -224,16 +227,22 @@ void Workspace::QueryUnload(DocumentWindow& window)
     Unload(window);
     if (windows_.empty())
         commands.setToolbarEnabled(2, false);
+    return true;
 }
 
-void Workspace::AskToSave(DocumentWindow& window, const QString& title)
+bool Workspace::AskToSave(DocumentWindow& window, const QString& title)
 {
     if (!ActiveDocumentChanged())
-        return;
+        return true;
     const Answer answer = prompter->message("Save changes to " + window.caption.trimmed() + "?",
                                             title, Buttons::YesNo, Icon::Information);
-    if (answer == Answer::Yes && saver)
+    if (answer != Answer::Yes)
+        return true;
+    if (saver)
         saver->SaveActiveDocument();
+    // Yes asks to keep the waveform: when the save did not happen (its dialog cancelled, the
+    // overwrite declined, a write error), the window stays open with its changes.
+    return !ActiveDocumentChanged();
 }
 
 void Workspace::Unload(DocumentWindow& window)
@@ -269,16 +278,20 @@ void Workspace::Unload(DocumentWindow& window)
         RebuildPlotCache();
 }
 
-void Workspace::CloseAllForExit()
+bool Workspace::CloseAllForExit()
 {
     edit.Exiting = true;
     while (!windows_.empty()) {
         DocumentWindow* window = active_ ? active_ : windows_.front().get();
         ActivateWindow(window);
-        AskToSave(*window, "Tolvenar");
+        if (!AskToSave(*window, "Tolvenar")) {
+            edit.Exiting = false;
+            return false;
+        }
         FreeSlotOf(*window);
         Unload(*window);
     }
+    return true;
 }
 
 void Workspace::SetWindowState(DocumentWindow* window, WindowState state)

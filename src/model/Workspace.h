@@ -74,8 +74,9 @@ public:
     void ActivateWindow(DocumentWindow* window);
     // Closes a window through its close box or the Close command.
     void CloseWindow(DocumentWindow* window);
-    // The exit path: closes every window, asking to save the changed ones.
-    void CloseAllForExit();
+    // The exit path: closes every window, asking to save the changed ones. Stops, leaving the
+    // rest open, at a window whose Yes did not end in a save; false then.
+    bool CloseAllForExit();
     void SetWindowState(DocumentWindow* window, WindowState state);
     void SetWindowCaption(DocumentWindow* window, const QString& caption);
     // Whether the active waveform differs from the slot's saved snapshot.
@@ -84,9 +85,11 @@ public:
 private:
     void Activate(DocumentWindow& window);
     void Deactivate(DocumentWindow& window);
-    void QueryUnload(DocumentWindow& window);
-    // The close question for a changed document; Yes runs the frame's Save.
-    void AskToSave(DocumentWindow& window, const QString& title);
+    // False when the window stays open.
+    bool QueryUnload(DocumentWindow& window);
+    // The close question for a changed document; Yes runs the frame's Save. False when the
+    // answer was Yes and the document is still not saved: the window must stay open.
+    bool AskToSave(DocumentWindow& window, const QString& title);
     void Unload(DocumentWindow& window);
     void FreeSlotOf(DocumentWindow& window);
     void ClearEditStateAndSlot(DocumentWindow& window);

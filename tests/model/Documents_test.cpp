@@ -15,7 +15,13 @@ protected:
         ws.prompter = &prompter;
         ws.saver = this;
     }
-    void SaveActiveDocument() override { ++saves; }
+    // A save that works marks the document saved, as the file commands do.
+    void SaveActiveDocument() override
+    {
+        ++saves;
+        if (saveWorks)
+            ws.activeSlot()->markSaved(static_cast<int>(ws.edit.PointCount));
+    }
 
     void write(const std::vector<double>& volts)
     {
@@ -26,6 +32,7 @@ protected:
     Workspace ws;
     ScriptedPrompter prompter;
     int saves = 0;
+    bool saveWorks = true;
 };
 
 TEST_F(DocumentsTest, FiveWindowsThenTheLimitThenSlotReuse)
@@ -105,6 +112,30 @@ TEST_F(DocumentsTest, CloseAsksOnlyForAChangedDocument)
     EXPECT_EQ(ws.docs.DocSlots[2].store[0], 0.0);
 }
 
+TEST_F(DocumentsTest, AYesThatDidNotSaveKeepsTheWindowAndStopsTheExit)
+{
+    saveWorks = false;
+    DocumentWindow* first = ws.New();
+    write({1.0, 2.0});
+    ws.New();
+    write({3.0});
+    prompter.queueAnswer("yes");
+    ws.CloseWindow(ws.activeWindow());
+    ASSERT_EQ(ws.windows().size(), 2u);
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(ws.edit.WaveText.value(0), 3.0);
+
+    ws.ActivateWindow(first);
+    prompter.queueAnswer("no");  // the first closes as asked; the second keeps the exit back
+    prompter.queueAnswer("yes");
+    EXPECT_FALSE(ws.CloseAllForExit());
+    ASSERT_EQ(ws.windows().size(), 1u);
+    EXPECT_FALSE(ws.edit.Exiting);
+    EXPECT_EQ(ws.edit.PointCount, 1);
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(saves, 2);
+}
+
 TEST_F(DocumentsTest, AShortenedDocumentCountsAsChanged)
 {
     ws.New();
@@ -146,8 +177,8 @@ TEST_F(DocumentsTest, ExitAsksForEachChangedDocumentWithTheProgramTitle)
     ws.New();
     write({-1.0, 0.5});
     prompter.queueAnswer("yes");
-prompter.queueAnswer("no");
-    ws.CloseAllForExit();
+    prompter.queueAnswer("no");
+    EXPECT_TRUE(ws.CloseAllForExit());
     EXPECT_EQ(Messages(prompter.shown), (QStringList{"Tolvenar | Save changes to Untitled Waveform Data 3?",
                                            "Tolvenar | Save changes to Untitled Waveform Data 1?"}));
     EXPECT_EQ(saves, 1);

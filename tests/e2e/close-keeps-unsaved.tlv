@@ -1,0 +1,45 @@
+# Yes to "Save changes to" asks to keep the waveform: when the save does not happen, the window
+# stays open with its points, still changed, and an exit stops at it.
+menu mnuNew
+button Toolbar2 14
+echo --- Yes, then the Save As dialog cancelled
+answer yes
+choose cancel
+window close
+show windows
+show points 1998 2000
+echo --- Yes, then the overwrite question answered No
+answer yes
+choose taken.afc
+answer no
+menu mnuClose
+show windows
+show points 1998 2000
+echo --- Yes, then a write error
+answer yes
+choose gone/wave.afc
+window close
+show windows
+show points 1998 2000
+echo --- No closes and loses the waveform, as asked
+menu mnuNew
+button Toolbar2 6
+answer no
+window close
+show windows
+echo --- the exit stops at the unsaved window and keeps it
+answer yes
+choose cancel
+menu mnuExit
+show windows
+show points 1998 2000
+echo --- the frame's close box stops there too
+answer yes
+choose cancel
+frame close
+show windows
+echo --- Yes and a save that works closes the window, and the exit goes on
+answer yes
+choose kept.afc
+menu mnuExit
+echo not run
