@@ -9,6 +9,7 @@ packages=(
   xvfb xdotool poppler-utils imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "app/ScriptError.h"
+#include "files/PlainFile.h"
 
 namespace tlv {
 
@@ -40,21 +41,26 @@ Answer ScriptPrompter::message(const QString& text, const QString& title, Button
 {
     out_ << "message " << title << " | " << text << " | " << ButtonsName(buttons) << " | "
          << IconName(icon) << " -> ";
-    if (answers_.empty()) {
-        Answer answer = buttons == Buttons::Ok       ? Answer::Ok
+    const Answer safe = buttons == Buttons::Ok       ? Answer::Ok
                         : buttons == Buttons::YesNo ? Answer::No
                                                     : Answer::Cancel;
-        out_ << AnswerName(answer) << " (unanswered)\n";
+    if (answers_.empty()) {
+        out_ << AnswerName(safe) << " (unanswered)\n";
         out_.flush();
-        return answer;
+        return safe;
     }
     Queued queued = answers_.front();
     answers_.pop_front();
     if (!Fits(queued.value, buttons)) {
         out_ << "?\n";
         out_.flush();
-        throw ScriptError(queued.line, "answer " + queued.value + " does not fit a message box with " +
-                                           ButtonsName(buttons));
+        const ScriptError misfit(queued.line, "answer " + queued.value +
+                                                  " does not fit a message box with " +
+                                                  ButtonsName(buttons));
+        if (!misfit_)
+            throw misfit;
+        misfit_(misfit);
+        return safe;
     }
     Answer answer = FromWord(queued.value);
     out_ << AnswerName(answer) << "\n";
@@ -123,7 +129,7 @@ void ScriptPrompter::showAbout(const QString& title, const QString& extraLine)
 bool ScriptPrompter::showHelp(const QString& path)
 {
     QFile file(path);
-    bool readable = file.open(QIODevice::ReadOnly);
+    const bool readable = OpenPlainFile(file).isEmpty();
     out_ << "help " << QFileInfo(path).fileName() << " -> " << (readable ? "index" : "unreadable") << "\n";
     out_.flush();
     return readable;

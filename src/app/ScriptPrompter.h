@@ -10,6 +10,8 @@ class QTextStream;
 
 namespace tlv {
 
+struct ScriptError;
+
 // Answers prompts from a queue filled by the script's "answer" and "choose" lines, and prints
 // one line for every prompt shown.
 class ScriptPrompter : public Prompter {
@@ -23,6 +25,12 @@ public:
 
     void queueAnswer(const QString& answer, int line) { answers_.push_back({answer, line}); }
     void queueChoice(const QString& choice, int line) { choices_.push_back({choice, line}); }
+    // With a handler, an answer that does not fit its message box goes to it instead of ending
+    // the script, and the box takes its safe answer.
+    void tolerateMisfits(std::function<void(const ScriptError&)> handler)
+    {
+        misfit_ = std::move(handler);
+    }
     // Answers left unused when the script ends.
     size_t pendingAnswers() const { return answers_.size(); }
     size_t pendingChoices() const { return choices_.size(); }
@@ -43,6 +51,7 @@ private:
 
     QTextStream& out_;
     std::function<void(DialogForm&)> runModal_;
+    std::function<void(const ScriptError&)> misfit_;
     std::deque<Queued> answers_;
     std::deque<Queued> choices_;
 };

@@ -12,7 +12,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: tolvenar [--script FILE]   (FILE - reads standard input)\n");
+    std::fprintf(stderr, "usage: tolvenar [--script FILE [--keep-going]]   (FILE - reads standard input)\n");
     return 2;
 }
 
@@ -27,7 +27,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-int RunScript(const QString& scriptPath)
+int RunScript(const QString& scriptPath, bool keepGoing)
 {
     QStringList lines;
     QFile file;
@@ -46,6 +46,8 @@ int RunScript(const QString& scriptPath)
     QTextStream err(stderr);
     tlv::Application app(QCoreApplication::applicationDirPath());
     tlv::ScriptDriver driver(app.workspace(), app.commands(), app.frame(), out, err);
+    if (keepGoing)
+        driver.keepGoing();
     app.setPrompter(&driver.prompter());
     app.startUp();
     app.frame().show();
@@ -57,10 +59,13 @@ int RunScript(const QString& scriptPath)
 int main(int argc, char** argv)
 {
     QString script;
+    bool keepGoing = false;
     for (int i = 1; i < argc; ++i) {
         QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == "--script" && i + 1 < argc)
             script = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == "--keep-going")
+            keepGoing = true;
         else if (arg == "--help" || arg == "-h")
             return Usage(), 0;
         else if (arg.startsWith("--"))
@@ -75,7 +80,7 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Tolvenar");
     if (!script.isEmpty())
-        return RunScript(script);
+        return RunScript(script, keepGoing);
 
     tlv::Application app(QCoreApplication::applicationDirPath());
     tlv::GuiPrompter prompter(&app.frame());

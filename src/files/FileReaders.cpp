@@ -4,6 +4,7 @@
 
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
+#include "files/PlainFile.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -13,18 +14,6 @@ namespace {
 // Text files longer than this show the wait window while they are read.
 constexpr qint64 kWaitThresholdBytes = 140000;
 constexpr qint64 kTextChunkBytes = 64 * 1024;
-
-// Opens a file for reading, or says why it cannot be read. Only plain files are read: a pipe
-// or a device would block or never end.
-QString OpenForReading(QFile& file)
-{
-    QFileInfo info(file.fileName());
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a plain file.");
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString() + ".";
-    return {};
-}
 
 // Shows the wait window for as long as it lives, so that every way out of a reader closes it.
 class WaitShown {
@@ -55,8 +44,8 @@ private:
 void FileCommands::ReadAfc(const QString& path)
 {
     QFile file(path);
-    if (QString reason = OpenForReading(file); !reason.isEmpty())
-        return cannot("Cannot open", path, reason);
+    if (QString reason = OpenPlainFile(file); !reason.isEmpty())
+        return cannot("Cannot open", path, reason + ".");
     const QByteArray bytes = file.read(kAfcReadLimit);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return cannot("Cannot open", path, file.errorString() + ".");
@@ -70,24 +59,31 @@ void FileCommands::ReadAfc(const QString& path)
 void FileCommands::ReadTable(const QString& path, TableSeparators separators, bool alwaysWait)
 {
     QFile file(path);
-    if (QString reason = OpenForReading(file); !reason.isEmpty())
-        return cannot("Cannot open", path, reason);
-    WaitShown wait(*ws_.prompter, alwaysWait || file.size() > kWaitThresholdBytes);
+    if (QString reason = OpenPlainFile(file); !reason.isEmpty())
+        return cannot("Cannot open", path, reason + ".");
     TableScanner scanner(separators);
-    QByteArray chunk(kTextChunkBytes, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = file.read(chunk.data(), chunk.size());
-        if (got < 0)
-            return cannot("Cannot open", path, file.errorString() + ".");
-        if (got == 0) {
-            scanner.finish();
-            break;
+    {
+        WaitShown wait(*ws_.prompter, alwaysWait || file.size() > kWaitThresholdBytes);
+        QByteArray chunk(kTextChunkBytes, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = file.read(chunk.data(), chunk.size());
+            if (got < 0)
+                return cannot("Cannot open", path, file.errorString() + ".");
+            if (got == 0) {
+                scanner.finish();
+                break;
+            }
+            if (!scanner.feed({chunk.constData(), static_cast<size_t>(got)}))
+                break;
+            wait.pump();
         }
-        if (!scanner.feed({chunk.constData(), static_cast<size_t>(got)}))
-            break;
-        wait.pump();
+        LoadIntoNewWindow(path, scanner.values());
     }
-    LoadIntoNewWindow(path, scanner.values());
+    if (scanner.cutShort())
+        cannot("Stopped reading", path,
+               "a table is read no further than its first " +
+                   QString::number(kTableTextLimit >> 20) +
+                   " MiB; the values found up to there are kept.");
 }
 
 void FileCommands::StashActiveWaveform()

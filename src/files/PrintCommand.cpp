@@ -1,12 +1,15 @@
 // Print: the active waveform on one landscape page.
+#include <QBuffer>
 #include <QPainter>
-#include <algorithm>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "files/BufferPoints.h"
 #include "files/FileCommands.h"
 #include "files/PrintLayout.h"
 #include "files/PrintPainter.h"
+#include "files/SafeSave.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -31,6 +34,22 @@ void SetUpPage(QPrinter& printer)
     printer.setResolution(kTwipsPerInch);
     printer.setPageOrientation(QPageLayout::Landscape);
 }
+
+// The printer's page as a PDF, painted in memory so that the file is written as every file is:
+// whole or not at all, and never onto a device or a FIFO.
+QByteArray PdfPage(const QPrinter& printer, const std::vector<double>& rows, const QString& caption)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(printer.pageLayout());
+    writer.setResolution(printer.resolution());
+    QPainter painter(&writer);
+    PaintPrintPage(painter, rows, caption);
+    painter.end();
+    return pdf;
+}
 }  // namespace
 
 void FileCommands::Print()
@@ -44,6 +63,13 @@ void FileCommands::Print()
         return;
     // The printer dialog may have changed them; the layout needs both.
     SetUpPage(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString target = printer.outputFileName();
+        if (QString reason = WriteFileSafely(target, PdfPage(printer, PrintRows(ws_), window->caption));
+            !reason.isEmpty())
+            cannot("Cannot print to", target, reason + ".");
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString target =

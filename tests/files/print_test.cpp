@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "files/FileCommands.h"
 #include "files/FilePrompter.h"
@@ -67,6 +68,22 @@ TEST_F(PrintTest, CancelPrintsNothingAndSaysNothing)
     files.Print();
     EXPECT_EQ(prompter.shown, QStringList{"printer"});
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(PrintTest, APdfPathThatIsNoPlainFileIsRefused)
+{
+    FillWaveform(ws, {1.0});
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo.pdf")).constData(), 0600), 0);
+    QDir(dir.path()).mkdir("folder.pdf");
+    print("fifo.pdf");  // would wait for a reader forever
+    print("folder.pdf");
+    EXPECT_EQ(prompter.shown, QStringList({"printer",
+                                           "message TLV | Cannot print to " + dir.filePath("fifo.pdf") +
+                                               ": it is a FIFO, not a plain file. | OK | exclamation",
+                                           "printer",
+                                           "message TLV | Cannot print to " + dir.filePath("folder.pdf") +
+                                               ": it is a folder, not a plain file. | OK | exclamation"}));
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder.pdf")).isDir());
 }
 
 TEST_F(PrintTest, TheRenderedPageShowsTheCyanCurveInsideTheBlackFrame)
