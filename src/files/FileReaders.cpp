@@ -23,17 +23,19 @@ public:
         if (prompter_)
             prompter_->showWait();
     }
-    ~WaitShown()
-    {
-        if (prompter_)
-            prompter_->closeWait();
-    }
+    ~WaitShown() { close(); }
     WaitShown(const WaitShown&) = delete;
     WaitShown& operator=(const WaitShown&) = delete;
     void pump()
     {
         if (prompter_)
             prompter_->pumpWait();
+    }
+    void close()
+    {
+        if (prompter_)
+            prompter_->closeWait();
+        prompter_ = nullptr;
     }
 
 private:
@@ -61,29 +63,29 @@ void FileCommands::ReadTable(const QString& path, TableSeparators separators, bo
     QFile file(path);
     if (QString reason = OpenPlainFile(file); !reason.isEmpty())
         return cannot("Cannot open", path, reason + ".");
+    WaitShown wait(*ws_.prompter, alwaysWait || file.size() > kWaitThresholdBytes);
     TableScanner scanner(separators);
-    {
-        WaitShown wait(*ws_.prompter, alwaysWait || file.size() > kWaitThresholdBytes);
-        QByteArray chunk(kTextChunkBytes, Qt::Uninitialized);
-        for (;;) {
-            const qint64 got = file.read(chunk.data(), chunk.size());
-            if (got < 0)
-                return cannot("Cannot open", path, file.errorString() + ".");
-            if (got == 0) {
-                scanner.finish();
-                break;
-            }
-            if (!scanner.feed({chunk.constData(), static_cast<size_t>(got)}))
-                break;
-            wait.pump();
+    QByteArray chunk(kTextChunkBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return cannot("Cannot open", path, file.errorString() + ".");
+        if (got == 0) {
+            scanner.finish();
+            break;
         }
-        LoadIntoNewWindow(path, scanner.values());
+        if (!scanner.feed({chunk.constData(), static_cast<size_t>(got)}))
+            break;
+        wait.pump();
     }
-    if (scanner.cutShort())
+    LoadIntoNewWindow(path, scanner.values());
+    if (scanner.cutShort()) {
+        wait.close();
         cannot("Stopped reading", path,
                "a table is read no further than its first " +
                    QString::number(kTableTextLimit >> 20) +
                    " MiB; the values found up to there are kept.");
+    }
 }
 
 void FileCommands::StashActiveWaveform()

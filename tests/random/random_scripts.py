@@ -268,7 +268,7 @@ def shorten(program, lines, failure, timeout, budget):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("program")
-    parser.add_argument("--seeds", default="1-8", help="FIRST-LAST (default 1-8)")
+    parser.add_argument("--seeds", default="1-20", help="FIRST-LAST (default 1-20)")
     parser.add_argument("--commands", type=int, default=500, help="lines per script (default 500)")
     parser.add_argument("--timeout", type=int, default=30, help="seconds before a run is a hang")
     parser.add_argument("--shorten-seconds", type=int, default=300,
