@@ -13,6 +13,7 @@ lines are printed, and the exit status is 1.
 import argparse
 import os
 import random
+import signal
 import subprocess
 import sys
 import tempfile
@@ -238,6 +239,8 @@ def run(program, lines, timeout):
     skipped = errors.count("script error at line")
     if any(mark in errors for mark in SANITIZER_MARKS):
         return "sanitizer report (status %d):\n%s" % (done.returncode, errors[-6000:]), skipped
+    if done.returncode < 0:
+        return "crash: %s\n%s" % (signal.Signals(-done.returncode).name, errors[-6000:]), skipped
     if done.returncode not in (0, 2):
         return "exit status %d:\n%s" % (done.returncode, errors[-6000:]), skipped
     return None, skipped
@@ -286,9 +289,9 @@ def main():
         if failure:
             print("random script %d failed: %s" % (seed, failure))
             short, failure = shorten(args.program, lines, failure, args.timeout, args.shorten_seconds)
-            print("shortest failing script found (%d of %d lines), failing with: %s"
-                  % (len(short), len(lines), failure))
+            print("shortest failing script found (%d of %d lines):" % (len(short), len(lines)))
             print("\n".join(short))
+            print("--- which fails with: %s" % failure)
             print("rerun: %s %s --seeds %d --commands %d" % (sys.argv[0], args.program, seed, args.commands))
             return 1
     print("random scripts: seeds %d-%d, %d lines (%d skipped as not fitting the state), "
