@@ -1,6 +1,5 @@
 # A FIFO named com.ini holds up neither start-up nor exit; FIFOs, sockets and folders are
 # neither read nor replaced, and a print to a FIFO is refused.
-show state
 choose fifo.csv
 menu mnuOpen
 menu mnuNew
