@@ -1,6 +1,8 @@
 // The table scanner on any text. The first byte picks the separators, the second the size of
-// the pieces the text is fed in: pieces of any size must give what the whole text gives, every
-// value must lie within +/-5 V, and the values must write as 28-byte lines that read back the same.
+// the pieces the text is fed in (and where a text limit falls): pieces of any size must give what
+// the whole text gives, a limit must keep the values before it, every value must lie within
+// +/-5 V, and the values must write as 28-byte lines that read back the same.
+#include <algorithm>
 #include <cstdint>
 
 #include "files/TableFormat.h"
@@ -27,6 +29,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (double v : whole.values())
         if (!(v >= -5.0 && v <= 5.0))
             __builtin_trap();
+
+    // A limit anywhere in the text keeps the values found before it, and says whether it cut.
+    const size_t limit = data[1] * 97u % (text.size() + 1);
+    TableScanner bounded(separators, limit);
+    bounded.feed(text);
+    bounded.finish();
+    const std::vector<double>& kept = bounded.values();
+    if (kept.size() > whole.values().size() ||
+        !std::equal(kept.begin(), kept.end(), whole.values().begin()) ||
+        bounded.cutShort() != (text.size() > limit && !bounded.full()))
+        __builtin_trap();
 
     const std::string table = TableBytes(whole.values(), ',');
     if (table.size() != whole.values().size() * kTableLineBytes)

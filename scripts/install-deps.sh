@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core
   dpkg-dev file desktop-file-utils shared-mime-info
+  python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/ToolbarIcons.h"
+#include "files/PlainFile.h"
 
 namespace tlv {
 
@@ -32,7 +33,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
 bool HelpViewer::openAtIndex(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenPlainFile(file).isEmpty())
         return false;
     browser_->setHtml(QString::fromUtf8(file.readAll()));
     browser_->scrollToAnchor("index");

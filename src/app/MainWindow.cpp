@@ -39,6 +39,12 @@ MainWindow::MainWindow(Workspace& workspace, Commands& commands)
 
 MainWindow::~MainWindow()
 {
+    // The area and its windows outlive this part of the frame and still signal while they go.
+    mdi_->disconnect(this);
+    for (const auto& [id, sub] : subWindows_) {
+        sub->disconnect(this);
+        sub->removeEventFilter(this);
+    }
     ws_.commands.setListener(nullptr);
     if (ws_.views == this)
         ws_.views = nullptr;

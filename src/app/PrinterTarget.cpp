@@ -30,3 +30,12 @@ QString PrinterTarget::name() const
 }
 
 }  // namespace tlv
+
+namespace tlv {
+
+QString PrinterTarget::pdfPath() const
+{
+    return printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+}
+
+}  // namespace tlv

@@ -19,6 +19,7 @@ public:
     void setUpPage();
     QPagedPaintDevice& device() override { return printer_; }
     QString name() const override;
+    QString pdfPath() const override;
 
 private:
     QPrinter printer_{QPrinter::HighResolution};

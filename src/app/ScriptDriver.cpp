@@ -1,6 +1,8 @@
 #include "app/ScriptDriver.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -10,6 +12,7 @@
 #include "commands/Commands.h"
 #include "app/MainWindow.h"
 #include "app/PrinterTarget.h"
+#include "files/SafeSave.h"
 #include "model/ScriptError.h"
 #include "model/CommandNames.h"
 #include "model/DialogForm.h"
@@ -51,6 +54,15 @@ ScriptDriver::ScriptDriver(Workspace& workspace, Commands& commands, MainWindow&
 
 ScriptDriver::~ScriptDriver() = default;
 
+void ScriptDriver::keepGoing()
+{
+    keepGoing_ = true;
+    prompter_.tolerateMisfits([this](const ScriptError& error) {
+        report(error);
+        ++skipped_;
+    });
+}
+
 int ScriptDriver::run(const QStringList& lines)
 {
     lines_ = lines;
@@ -58,15 +70,32 @@ int ScriptDriver::run(const QStringList& lines)
     try {
         Line line;
         while (!commands_.frameClosed() && nextLine(line))
-            execute(line, nullptr);
+            executeOrSkip(line, nullptr);
     } catch (const ScriptError& error) {
-        out_.flush();
-        err_ << "script error at line " << error.line << ": " << error.text << "\n";
-        err_.flush();
+        report(error);
         return 2;
     }
     out_.flush();
-    return 0;
+    return skipped_ == 0 ? 0 : 2;
+}
+
+void ScriptDriver::report(const ScriptError& error)
+{
+    out_.flush();
+    err_ << "script error at line " << error.line << ": " << error.text << "\n";
+    err_.flush();
+}
+
+void ScriptDriver::executeOrSkip(const Line& line, DialogForm* dialog)
+{
+    if (!keepGoing_)
+        return execute(line, dialog);
+    try {
+        execute(line, dialog);
+    } catch (const ScriptError& error) {
+        report(error);
+        ++skipped_;
+    }
 }
 
 bool ScriptDriver::nextLine(Line& line)
@@ -218,7 +247,7 @@ void ScriptDriver::runModal(DialogForm& form)
         if (!nextLine(line))
             throw ScriptError(static_cast<int>(lines_.size()),
                               "the script ended while the dialog \"" + form.caption() + "\" was open");
-        execute(line, &form);
+        executeOrSkip(line, &form);
     }
     out_ << "dialog closed " << form.caption() << "\n";
 }
@@ -369,8 +398,10 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
 void ScriptDriver::showPoints(const Line& line)
 {
     int from = line.words.size() > 1 ? number(line, 1, "index") : 0;
-    int to = line.words.size() > 2 ? number(line, 2, "index")
-                                   : std::min(static_cast<int>(ws_.edit.PointCount), kLastPoint);
+    // Up to the end marker, or FROM alone when it lies past the marker.
+    int to = line.words.size() > 2
+                 ? number(line, 2, "index")
+                 : std::max(from, std::min(static_cast<int>(ws_.edit.PointCount), kLastPoint));
     if (from < 0 || to > kLastPoint || from > to)
         throw ScriptError(line.number, "points run from 0 to 16383");
     for (int i = from; i <= to; ++i)
@@ -489,8 +520,13 @@ void ScriptDriver::render(const Line& line)
         path = line.rest;
         image = frame_.grab();
     }
-    if (!image.save(path))
-        throw ScriptError(line.number, "cannot write " + path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, QFileInfo(path).suffix().toLatin1().constData()))
+        throw ScriptError(line.number, "cannot write " + path + ": no picture format of that name");
+    if (QString reason = WriteFileSafely(path, bytes); !reason.isEmpty())
+        throw ScriptError(line.number, "cannot write " + path + ": " + reason);
     out_ << "rendered " << path << "\n";
 }
 

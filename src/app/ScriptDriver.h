@@ -13,6 +13,7 @@ class Workspace;
 class Commands;
 class MainWindow;
 class DialogForm;
+struct ScriptError;
 
 // Runs a script of commands against the whole application, headless. One command a line;
 // blank lines and lines starting with "#" are skipped. See docs/scripting.md.
@@ -23,6 +24,9 @@ public:
     ~ScriptDriver();
 
     ScriptedPrompter& prompter() { return prompter_; }
+
+    // A line that is a script error is reported and skipped, and the script goes on.
+    void keepGoing();
 
     // Runs every line; returns the exit status (0 ran to its end, 2 script error).
     int run(const QStringList& lines);
@@ -36,6 +40,8 @@ private:
     };
 
     bool nextLine(Line& line);
+    void executeOrSkip(const Line& line, DialogForm* dialog);
+    void report(const ScriptError& error);
     void execute(const Line& line, DialogForm* dialog);
     void dispatch(const Line& line, DialogForm* dialog);
     void executeDialog(const Line& line, DialogForm& dialog);
@@ -71,6 +77,8 @@ private:
     ScriptedPrompter prompter_;
     QStringList lines_;
     int position_ = 0;
+    bool keepGoing_ = false;
+    int skipped_ = 0;
 };
 
 }  // namespace tlv

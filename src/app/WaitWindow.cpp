@@ -4,6 +4,8 @@
 #include <QMovie>
 #include <QVBoxLayout>
 
+#include "files/PlainFile.h"
+
 // The built-in resources live in the static core library, whose linker keeps them only when
 // called for; the macro must stand outside any namespace.
 static void LoadBuiltInResources()
@@ -24,6 +26,13 @@ QString WaitWindow::builtInPicture()
 }
 
 namespace {
+// The picture reader opens the file by itself: a FIFO or a device, which it would wait on or
+// read without end, is never given to it.
+bool Playable(const QString& path)
+{
+    return PlainFileRefusal(path).isEmpty();
+}
+
 // A GIF the reader cannot decode still reports itself valid; only a frame count tells.
 bool Plays(QMovie& movie)
 {
@@ -34,7 +43,7 @@ bool Plays(QMovie& movie)
 WaitWindow::WaitWindow(const QString& gifPath, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
       picture_(new QLabel(this)),
-      movie_(new QMovie(gifPath, QByteArray(), this))
+      movie_(new QMovie(Playable(gifPath) ? gifPath : builtInPicture(), QByteArray(), this))
 {
     setObjectName("frmWait");
     picture_->setObjectName("Gif");

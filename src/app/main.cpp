@@ -22,7 +22,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-int RunScript(const QString& scriptPath)
+int RunScript(const QString& scriptPath, bool keepGoing)
 {
     QStringList lines;
     QFile file;
@@ -41,6 +41,8 @@ int RunScript(const QString& scriptPath)
     QTextStream err(stderr);
     tlv::Application app(QCoreApplication::applicationDirPath());
     tlv::ScriptDriver driver(app.workspace(), app.commands(), app.frame(), out, err);
+    if (keepGoing)
+        driver.keepGoing();
     app.setPrompter(&driver.prompter());
     app.startUp();
     app.frame().show();
@@ -61,6 +63,9 @@ int main(int argc, char** argv)
     const QCommandLineOption scriptOption(
         "script", "Runs the script FILE headless (- reads standard input).", "FILE");
     parser.addOption(scriptOption);
+    const QCommandLineOption keepGoingOption(
+        "keep-going", "With --script: skips a line that does not fit the program's state.");
+    parser.addOption(keepGoingOption);
     QCoreApplication::setApplicationName("Tolvenar");
     QCoreApplication::setApplicationVersion(TOLVENAR_VERSION);
     // The options are read before the application object exists (a script must choose the
@@ -87,7 +92,7 @@ int main(int argc, char** argv)
 
     QApplication qapp(argc, argv);
     if (parser.isSet(scriptOption))
-        return RunScript(script);
+        return RunScript(script, parser.isSet(keepGoingOption));
 
     tlv::Application app(QCoreApplication::applicationDirPath());
     tlv::GuiPrompter prompter(&app.frame());

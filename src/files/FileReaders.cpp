@@ -4,6 +4,7 @@
 
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
+#include "files/PlainFile.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
@@ -15,18 +16,6 @@ namespace {
 constexpr qint64 kWaitThresholdBytes = 140000;
 constexpr qint64 kTextChunkBytes = 64 * 1024;
 
-// Opens a file for reading, or says why it cannot be read. Only plain files are read: a pipe
-// or a device would block or never end.
-QString OpenForReading(QFile& file)
-{
-    QFileInfo info(file.fileName());
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a plain file.");
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString() + ".";
-    return {};
-}
-
 // Shows the wait window for as long as it lives, so that every way out of a reader closes it.
 class WaitShown {
 public:
@@ -35,17 +24,19 @@ public:
         if (prompter_)
             prompter_->showWait();
     }
-    ~WaitShown()
-    {
-        if (prompter_)
-            prompter_->closeWait();
-    }
+    ~WaitShown() { close(); }
     WaitShown(const WaitShown&) = delete;
     WaitShown& operator=(const WaitShown&) = delete;
     void pump()
     {
         if (prompter_)
             prompter_->pumpWait();
+    }
+    void close()
+    {
+        if (prompter_)
+            prompter_->closeWait();
+        prompter_ = nullptr;
     }
 
 private:
@@ -56,8 +47,8 @@ private:
 void FileCommands::ReadAfc(const QString& path)
 {
     QFile file(path);
-    if (QString reason = OpenForReading(file); !reason.isEmpty())
-        return cannot("Cannot open", path, reason);
+    if (QString reason = OpenPlainFile(file); !reason.isEmpty())
+        return cannot("Cannot open", path, reason + ".");
     const QByteArray bytes = file.read(kAfcReadLimit);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return cannot("Cannot open", path, file.errorString() + ".");
@@ -71,8 +62,8 @@ void FileCommands::ReadAfc(const QString& path)
 void FileCommands::ReadTable(const QString& path, TableSeparators separators, bool alwaysWait)
 {
     QFile file(path);
-    if (QString reason = OpenForReading(file); !reason.isEmpty())
-        return cannot("Cannot open", path, reason);
+    if (QString reason = OpenPlainFile(file); !reason.isEmpty())
+        return cannot("Cannot open", path, reason + ".");
     WaitShown wait(*ws_.prompter, alwaysWait || file.size() > kWaitThresholdBytes);
     TableScanner scanner(separators);
     QByteArray chunk(kTextChunkBytes, Qt::Uninitialized);
@@ -89,6 +80,13 @@ void FileCommands::ReadTable(const QString& path, TableSeparators separators, bo
         wait.pump();
     }
     LoadIntoNewWindow(path, scanner.values());
+    if (scanner.cutShort()) {
+        wait.close();
+        cannot("Stopped reading", path,
+               "a table is read no further than its first " +
+                   QString::number(kTableTextLimit >> 20) +
+                   " MiB; the values found up to there are kept.");
+    }
 }
 
 void FileCommands::StashActiveWaveform()

@@ -1,29 +1,15 @@
 // The AFC, CSV and PRN writers.
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
+#include "files/PlainFile.h"
+#include "files/SafeSave.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
 namespace tlv {
-
-namespace {
-// The whole new file goes to a temporary file beside the old one, which replaces the old file
-// only once it is complete: a failed save never destroys what was there.
-QString WriteWhole(const QString& path, const std::string& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit())
-        return file.errorString();
-    return {};
-}
-}  // namespace
 
 bool FileCommands::WriteFile(const QString& path, FileKind kind)
 {
@@ -32,6 +18,11 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
     if (!window || !slot || kind == FileKind::Other)
         return false;
     const int count = PointsInEditBuffer(ws_.edit);
+    // A device, a FIFO or a folder is refused before anyone is asked to overwrite it.
+    if (QString refusal = ResolveWriteTarget(path).refusal; !refusal.isEmpty()) {
+        cannot("Cannot save", path, refusal + ".");
+        return false;
+    }
     if (QFileInfo::exists(path) &&
         ws_.prompter->message("File name existence. Save overwrite.... ?", "TLV", Buttons::YesNo,
                               Icon::Information) != Answer::Yes) {
@@ -52,7 +43,7 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
     }
     const std::string bytes = kind == FileKind::Afc ? AfcBytes(volts)
                               : TableBytes(volts, kind == FileKind::Csv ? ',' : '\t');
-    if (QString reason = WriteWhole(path, bytes); !reason.isEmpty()) {
+    if (QString reason = WriteFileSafely(path, bytes); !reason.isEmpty()) {
         cannot("Cannot save", path, reason + ".");
         return false;
     }

@@ -1,11 +1,14 @@
 // Print: the active waveform on one landscape page.
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 
 #include "files/FileCommands.h"
 #include "files/PrintLayout.h"
 #include "files/PrintPainter.h"
+#include "files/SafeSave.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
@@ -25,6 +28,22 @@ std::vector<double> PrintRows(const Workspace& ws)
     return rows;
 }
 
+// The page as a PDF, painted in memory so that the file is written as every file is: whole or
+// not at all, and never onto a device or a FIFO.
+QByteArray PdfPage(const QPagedPaintDevice& device, const std::vector<double>& rows,
+                   const QString& caption)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(device.pageLayout());
+    writer.setResolution(device.logicalDpiX());
+    QPainter painter(&writer);
+    PaintPrintPage(painter, rows, caption);
+    painter.end();
+    return pdf;
+}
 }  // namespace
 
 void FileCommands::Print()
@@ -35,6 +54,12 @@ void FileCommands::Print()
     std::unique_ptr<PrintTarget> printer = ws_.prompter->choosePrinter();
     if (!printer)
         return;
+    if (const QString target = printer->pdfPath(); !target.isEmpty()) {
+        if (QString reason = WriteFileSafely(target, PdfPage(printer->device(), PrintRows(ws_), window->caption));
+            !reason.isEmpty())
+            cannot("Cannot print to", target, reason + ".");
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer->device())) {
         cannot("Cannot print to", printer->name(), "the printer could not be started.");

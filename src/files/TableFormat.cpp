@@ -43,6 +43,12 @@ bool TableScanner::feed(std::string_view text)
     for (char c : text) {
         if (full())
             return false;
+        if (scanned_ == textLimit_) {
+            cutShort_ = true;
+            token_.clear();
+            return false;
+        }
+        ++scanned_;
         if (IsTokenChar(c)) {
             if (token_.size() < kMaxTokenLength)
                 token_.push_back(c);
@@ -60,7 +66,7 @@ bool TableScanner::feed(std::string_view text)
 
 void TableScanner::finish()
 {
-    if (!full())
+    if (!full() && !cutShort_)
         endToken();
 }
 

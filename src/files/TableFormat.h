@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,9 @@ namespace tlv {
 constexpr int kTableLineBytes = 28;
 // A table reader keeps at most this many values: the end marker needs the last place.
 constexpr int kTableMaxValues = 16383;
+// A table reader reads no more text than this. The longest real table (16383 lines) is under
+// 0.5 MiB; without a bound, a file that yields no values would be read to its end.
+constexpr size_t kTableTextLimit = size_t{64} << 20;
 
 enum class TableSeparators { Comma, Tab, Both };
 
@@ -22,16 +26,21 @@ std::string TableBytes(const std::vector<double>& volts, char separator);
 // "+", "-", ".", "E" and "e"; a separator drops the token collected so far; any other character
 // ends it, and a token so ended is one value when it reads as a number (other tokens are
 // skipped). The end of the text ends the last token as well. Values beyond +/-5 V are kept as
-// +/-5 V.
+// +/-5 V. Text beyond the limit is not scanned: the values before it are kept, and a token the
+// limit cuts is dropped.
 class TableScanner {
 public:
-    explicit TableScanner(TableSeparators separators) : separators_(separators) {}
+    explicit TableScanner(TableSeparators separators, size_t textLimit = kTableTextLimit)
+        : separators_(separators), textLimit_(textLimit) {}
 
-    // Scans the next piece; false once the table holds all the values it can take.
+    // Scans the next piece; false once the table holds all the values it can take, or once
+    // the text runs past the limit.
     bool feed(std::string_view text);
     // The end of the text.
     void finish();
     bool full() const { return static_cast<int>(values_.size()) >= kTableMaxValues; }
+    // Whether the text ran past the limit.
+    bool cutShort() const { return cutShort_; }
     const std::vector<double>& values() const { return values_; }
 
 private:
@@ -42,6 +51,9 @@ private:
     void endToken();
 
     TableSeparators separators_;
+    size_t textLimit_;
+    size_t scanned_ = 0;
+    bool cutShort_ = false;
     std::string token_;
     bool overlong_ = false;
     std::vector<double> values_;

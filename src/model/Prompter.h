@@ -25,6 +25,8 @@ public:
     virtual ~PrintTarget() = default;
     virtual QPagedPaintDevice& device() = 0;
     virtual QString name() const = 0;
+    // The file a print to PDF goes to; empty for a real printer.
+    virtual QString pdfPath() const = 0;
 };
 
 // Everything the logic asks of the user. The frame answers with Qt dialogs; the script driver

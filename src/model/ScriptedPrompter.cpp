@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "model/DialogForm.h"
+#include "files/PlainFile.h"
 #include "model/ScriptError.h"
 
 namespace tlv {
@@ -47,20 +48,25 @@ Answer ScriptedPrompter::message(const QString& text, const QString& title, Butt
 {
     const QString prompt = "message " + title + " | " + text + " | " + ButtonsName(buttons) +
                            " | " + IconName(icon) + " -> ";
-    if (answers_.empty()) {
-        // The answer that changes nothing.
-        Answer answer = buttons == Buttons::Ok       ? Answer::Ok
+    // The answer that changes nothing.
+    const Answer safe = buttons == Buttons::Ok       ? Answer::Ok
                         : buttons == Buttons::YesNo ? Answer::No
                                                     : Answer::Cancel;
-        record(prompt + AnswerName(answer) + " (unanswered)");
-        return answer;
+    if (answers_.empty()) {
+        record(prompt + AnswerName(safe) + " (unanswered)");
+        return safe;
     }
     Queued queued = answers_.front();
     answers_.pop_front();
     if (!Fits(queued.value, buttons)) {
         record(prompt + "?");
-        throw ScriptError(queued.line, "answer " + queued.value + " does not fit a message box with " +
-                                           ButtonsName(buttons));
+        const ScriptError misfit(queued.line, "answer " + queued.value +
+                                                  " does not fit a message box with " +
+                                                  ButtonsName(buttons));
+        if (!misfit_)
+            throw misfit;
+        misfit_(misfit);
+        return safe;
     }
     Answer answer = FromWord(queued.value);
     record(prompt + AnswerName(answer));
@@ -116,7 +122,7 @@ void ScriptedPrompter::showAbout(const QString& title, const QString& extraLine)
 bool ScriptedPrompter::showHelp(const QString& path)
 {
     QFile file(path);
-    const bool readable = file.open(QIODevice::ReadOnly);
+    const bool readable = OpenPlainFile(file).isEmpty();
     record("help " + QFileInfo(path).fileName() + " -> " + (readable ? "index" : "unreadable"));
     return readable;
 }

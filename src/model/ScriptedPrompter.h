@@ -11,6 +11,8 @@ class QTextStream;
 
 namespace tlv {
 
+struct ScriptError;
+
 // Answers prompts from queues of scripted answers and records one line for every prompt shown,
 // in the words the script driver prints ("message TLV | text | Yes No | information -> Yes").
 // The script driver and the tests both use it.
@@ -31,6 +33,12 @@ public:
     void queueAnswer(const QString& answer, int line = 0) { answers_.push_back({answer, line}); }
     // A path for the next file dialog or printer, or "cancel".
     void queueChoice(const QString& choice, int line = 0) { choices_.push_back({choice, line}); }
+    // With a handler, an answer that does not fit its message box goes to it instead of ending
+    // the script, and the box takes its safe answer.
+    void tolerateMisfits(std::function<void(const ScriptError&)> handler)
+    {
+        misfit_ = std::move(handler);
+    }
     size_t pendingAnswers() const { return answers_.size(); }
     size_t pendingChoices() const { return choices_.size(); }
 
@@ -60,6 +68,7 @@ private:
     QTextStream* out_;
     std::function<void(DialogForm&)> runModal_;
     PrinterFactory printerFactory_;
+    std::function<void(const ScriptError&)> misfit_;
     std::deque<Queued> answers_;
     std::deque<Queued> choices_;
 };

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "files/PlainFile.h"
+#include "files/SafeSave.h"
 
 namespace tlv {
 
@@ -71,10 +73,11 @@ InterfaceSettings LoadSettings(const QString& path, QString* error)
     QFile file(path);
     if (file.exists()) {
         // A file of any size is read no further than its first few lines.
-        if (file.open(QIODevice::ReadOnly))
+        const QString reason = OpenPlainFile(file);
+        if (reason.isEmpty())
             return ParseSettings(file.read(4096));
         if (error)
-            *error = file.errorString();
+            *error = reason;
         return InterfaceSettings{};
     }
     InterfaceSettings defaults;
@@ -85,12 +88,10 @@ InterfaceSettings LoadSettings(const QString& path, QString* error)
 bool SaveSettings(const QString& path, const InterfaceSettings& settings, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(FormatSettings(settings)) >= 0 && file.commit())
-        return true;
+    const QString reason = WriteFileSafely(path, FormatSettings(settings));
     if (error)
-        *error = file.errorString();
-    return false;
+        *error = reason;
+    return reason.isEmpty();
 }
 
 }  // namespace tlv

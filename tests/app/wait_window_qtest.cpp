@@ -30,8 +30,8 @@ void WaitWindowTest::playsTheGifGivenOrTheBuiltInCopy_data()
     QVERIFY(builtIn.open(QIODevice::ReadOnly));
     QTest::newRow("beside the program") << QString("wait.gif") << builtIn.readAll() << true;
     QTest::newRow("missing") << QString() << QByteArray() << false;
-    QTest::newRow("broken") << QString("broken.gif")
-                            << QByteArray("GIF89a\x10\x00\x10\x00 not a picture", 26) << false;
+    static const char broken[] = "GIF89a\x10\x00\x10\x00 not a picture";
+    QTest::newRow("broken") << QString("broken.gif") << QByteArray(broken, sizeof broken - 1) << false;
     QTest::newRow("empty") << QString("empty.gif") << QByteArray() << false;
 }
 

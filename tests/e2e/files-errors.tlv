@@ -14,6 +14,8 @@ echo --- a truncated AFC file keeps its whole records
 choose cut.afc
 menu mnuOpen
 show points
+show points 5
+show points 3
 echo --- a long table shows the wait window
 choose long.csv
 menu mnuOpen

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "commands/Commands.h"
@@ -176,6 +177,37 @@ TEST_F(FileCommandsTest, HugeFilesAreReadOnlyAsFarAsTheyCanBeUsed)
     EXPECT_EQ(text(kLastPoint), "999");
 }
 
+TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
+{
+    // Sparse files: the NUL bytes end tokens and take no room on the disk.
+    auto table = [&](const QString& name, qint64 size, const std::string& tail) {
+        write(name, "0.5\n");
+        ASSERT_TRUE(QFile::resize(path(name), size - static_cast<qint64>(tail.size())));
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(tail.data(), static_cast<qint64>(tail.size()));
+    };
+    const qint64 limit = static_cast<qint64>(kTableTextLimit);
+    table("whole.csv", limit, "1.5");  // the last value ends with the text, at the limit
+    table("over.csv", limit + 1, "1.25");  // the limit cuts the last token
+    open("whole.csv");
+    EXPECT_EQ(ws.edit.PointCount, 2);
+    EXPECT_EQ(text(1), "+1.500000E+00");
+    EXPECT_TRUE(prompter.shown.filter("message").isEmpty());
+    open("over.csv");
+    EXPECT_EQ(ws.activeWindow()->caption, "over.csv");
+    EXPECT_EQ(ws.edit.PointCount, 1);
+    EXPECT_EQ(text(0), "+5.000000E-01");
+    // The wait window closes before the message says why the reading stopped.
+    ASSERT_GE(prompter.shown.size(), 2);
+    EXPECT_EQ(Prompts(prompter.shown).last(),
+              "message TLV | Stopped reading " + path("over.csv") +
+                  ": a table is read no further than its first 64 MiB; the values found up to "
+                  "there are kept. | OK | exclamation");
+    EXPECT_EQ(prompter.shown[prompter.shown.size() - 2], "wait closed");
+    EXPECT_EQ(prompter.shown.count("wait closed"), prompter.shown.count("wait shown"));
+}
+
 TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
 {
     EXPECT_EQ(KindOfCaption("Untitled Waveform Data 1"), FileKind::Other);
@@ -293,8 +325,19 @@ TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndKeepsTheDocumentChanged)
     write("plain", "x");
     saveAs(path("plain/wave.csv"));
     saveAs(path("notes.txt"));
+    // Neither asks the overwrite question, and both stay as they were.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo.afc")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/null", path("null.csv")));
+    saveAs(path("fifo.afc"));
+    saveAs(path("null.csv"));
     const QStringList messages = Prompts(prompter.shown).filter("message");
-    ASSERT_EQ(messages.size(), 3);
+    ASSERT_EQ(messages.size(), 5);
+    EXPECT_EQ(messages[3], "message TLV | Cannot save " + path("fifo.afc") +
+                               ": it is a FIFO, not a plain file. | OK | exclamation");
+    EXPECT_EQ(messages[4], "message TLV | Cannot save " + path("null.csv") +
+                               ": it leads to /dev/null, a device, not a plain file. | OK | exclamation");
+    EXPECT_EQ(QFile::symLinkTarget(path("null.csv")), "/dev/null");
+    EXPECT_TRUE(QFileInfo(path("fifo.afc")).exists() && !QFileInfo(path("fifo.afc")).isFile());
     EXPECT_TRUE(messages[0].startsWith("message TLV | Cannot save " + path("gone/wave.afc") + ": "));
     EXPECT_TRUE(messages[1].startsWith("message TLV | Cannot save " + path("plain/wave.csv") + ": "));
     EXPECT_EQ(messages[2], "message TLV | Cannot save " + path("notes.txt") +

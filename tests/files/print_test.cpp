@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "app/PrinterTarget.h"
 #include "files/FileCommands.h"
@@ -16,6 +17,7 @@
 
 using namespace tlv;
 using tlv::test::FillWaveform;
+using tlv::test::Prompts;
 
 TEST(PrintLayout, GridMatchesTheTwipTable)
 {
@@ -74,6 +76,22 @@ TEST_F(PrintTest, CancelPrintsNothingAndSaysNothing)
     files.Print();
     EXPECT_EQ(prompter.shown, QStringList{"printer -> cancel"});
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(PrintTest, APdfPathThatIsNoPlainFileIsRefused)
+{
+    FillWaveform(ws, {1.0});
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo.pdf")).constData(), 0600), 0);
+    QDir(dir.path()).mkdir("folder.pdf");
+    print("fifo.pdf");  // would wait for a reader forever
+    print("folder.pdf");
+    EXPECT_EQ(Prompts(prompter.shown), QStringList({"printer",
+                                           "message TLV | Cannot print to " + dir.filePath("fifo.pdf") +
+                                               ": it is a FIFO, not a plain file. | OK | exclamation",
+                                           "printer",
+                                           "message TLV | Cannot print to " + dir.filePath("folder.pdf") +
+                                               ": it is a folder, not a plain file. | OK | exclamation"}));
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder.pdf")).isDir());
 }
 
 TEST_F(PrintTest, TheRenderedPageShowsTheCyanCurveInsideTheBlackFrame)

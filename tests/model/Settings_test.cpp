@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "model/OsVersion.h"
 #include "model/Settings.h"
@@ -55,6 +56,25 @@ TEST(Settings, AnUnwritableFolderIsReportedNotFatal)
     QString error;
     EXPECT_FALSE(SaveSettings("/proc/tolvenar-no/com.ini", {}, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Settings, OnlyAPlainFileIsReadOrReplaced)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString error;
+    const InterfaceSettings read = LoadSettings(fifo, &error);  // a blocking open never returns
+    EXPECT_EQ(error, "it is a FIFO, not a plain file");
+    EXPECT_EQ(read.comPortNo, 1);
+    EXPECT_FALSE(SaveSettings(fifo, {2, 3, 4}, &error));
+
+    // A link to /dev/null is how settings are thrown away; it stays.
+    const QString link = dir.filePath("com.ini");
+    ASSERT_TRUE(QFile::link("/dev/null", link));
+    EXPECT_FALSE(SaveSettings(link, {2, 3, 4}, &error));
+    EXPECT_EQ(error, "it leads to /dev/null, a device, not a plain file");
+    EXPECT_EQ(QFile::symLinkTarget(link), "/dev/null");
 }
 
 TEST(Settings, FolderRule)

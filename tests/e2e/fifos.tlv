@@ -1,0 +1,17 @@
+# A FIFO named com.ini holds up neither start-up nor exit; FIFOs, sockets and folders are
+# neither read nor replaced, and a print to a FIFO is refused.
+choose fifo.csv
+menu mnuOpen
+menu mnuNew
+button Toolbar2 14
+choose fifo.afc
+menu mnuSaveAs
+choose folder.afc
+menu mnuSaveAs
+choose socket.prn
+menu mnuSaveAs
+choose fifo.pdf
+menu mnuPrint
+show windows
+answer no
+frame close

@@ -1,0 +1,192 @@
+// The plain-file rule and the whole-or-nothing write that every open and save goes through.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include "files/PlainFile.h"
+#include "files/SafeSave.h"
+
+using namespace tlv;
+
+namespace {
+class PlainFileTest : public ::testing::Test {
+protected:
+    PlainFileTest()
+    {
+        put("plain", "old");
+        QDir(dir.path()).mkdir("folder");
+        mkfifo(native("fifo"), 0600);
+        // A socket file stays behind its closed socket.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", native("socket").constData());
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        close(fd);
+        makeLink("/dev/null", "device");
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QByteArray native(const QString& name) const { return QFile::encodeName(path(name)); }
+    void put(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray get(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+    void makeLink(const QString& target, const QString& name)
+    {
+        ASSERT_TRUE(QFile::link(target, path(name)));
+    }
+    // What the folder holds besides the files made above: no unfinished copy may stay behind.
+    QStringList extras() const
+    {
+        QStringList names = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                       QDir::NoDotAndDotDot);
+        for (const char* made : {"plain", "folder", "fifo", "socket", "device"})
+            names.removeAll(made);
+        return names;
+    }
+
+    QTemporaryDir dir;
+};
+
+const QString kNotPlain = ", not a plain file";
+}  // namespace
+
+TEST_F(PlainFileTest, OnlyPlainFilesAreReadAndTheReasonNamesWhatWasFound)
+{
+    makeLink("plain", "to-plain");
+    makeLink("to-plain", "to-to-plain");
+    makeLink("loop", "loop");
+    makeLink("missing", "dangling");
+    const struct {
+        const char* name;
+        QString refusal;
+    } cases[] = {
+        {"plain", ""},
+        {"to-to-plain", ""},
+        {"folder", "it is a folder" + kNotPlain},
+        {"fifo", "it is a FIFO" + kNotPlain},
+        {"socket", "it is a socket" + kNotPlain},
+        {"device", "it leads to /dev/null, a device" + kNotPlain},
+        {"missing", "No such file or directory"},
+        {"dangling", "No such file or directory"},
+        {"loop", "Too many levels of symbolic links"},
+        {"plain/below", "Not a directory"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainFileRefusal(path(c.name)), c.refusal) << c.name;
+        QFile file(path(c.name));
+        // A FIFO with no writer would hold a blocking open forever.
+        EXPECT_EQ(OpenPlainFile(file), c.refusal) << c.name;
+        EXPECT_EQ(file.isOpen(), c.refusal.isEmpty()) << c.name;
+        if (file.isOpen())
+            EXPECT_EQ(file.readAll(), "old");
+    }
+    EXPECT_EQ(PlainFileRefusal("/dev/zero"), "it is a device" + kNotPlain);
+}
+
+TEST_F(PlainFileTest, AWriteLandsAtTheEndOfItsLinks)
+{
+    QDir(dir.path()).mkdir("sub");
+    makeLink("sub/new.afc", "to-new");  // relative to the link's folder; need not exist yet
+    makeLink("../plain", "sub/up");
+    makeLink("sub/up", "to-up");
+    WriteTarget target = ResolveWriteTarget(path("to-new"));
+    EXPECT_EQ(target.path, dir.path() + "/sub/new.afc");
+    EXPECT_FALSE(target.exists);
+    EXPECT_EQ(target.refusal, "");
+    target = ResolveWriteTarget(path("to-up"));
+    EXPECT_EQ(target.path, dir.path() + "/sub/../plain");
+    EXPECT_TRUE(target.exists);
+    EXPECT_EQ(ResolveWriteTarget(path("fresh")).path, path("fresh"));
+    EXPECT_EQ(ResolveWriteTarget(path("fifo")).refusal, "it is a FIFO" + kNotPlain);
+}
+
+TEST_F(PlainFileTest, ASaveLeavesExactlyTheNewBytesAndKeepsModeAndLinks)
+{
+    ASSERT_EQ(WriteFileSafely(path("new"), "fresh"), "");
+    EXPECT_EQ(get("new"), "fresh");
+
+    QFile::setPermissions(path("plain"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QByteArray big(300000, 'x');
+    ASSERT_EQ(WriteFileSafely(path("plain"), big), "");
+    EXPECT_EQ(get("plain"), big);
+    EXPECT_EQ(QFile::permissions(path("plain")), QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ReadUser | QFile::WriteUser |
+                                                               QFile::ReadGroup);
+    ASSERT_EQ(WriteFileSafely(path("plain"), ""), "");
+    EXPECT_EQ(get("plain"), "");
+
+    QDir(dir.path()).mkdir("sub");
+    makeLink("../plain", "sub/link");
+    ASSERT_EQ(WriteFileSafely(path("sub/link"), "through"), "");
+    EXPECT_EQ(QFile::symLinkTarget(path("sub/link")), path("plain"));
+    EXPECT_EQ(get("plain"), "through");
+    EXPECT_EQ(extras(), QStringList({"new", "sub"}));
+}
+
+TEST_F(PlainFileTest, ASaveRefusesEverythingButAPlainFileAndLeavesItAsItWas)
+{
+    makeLink("fifo", "to-fifo");
+    makeLink("folder", "to-folder");
+    const struct {
+        const char* name;
+        QString reason;
+    } cases[] = {
+        {"folder", "it is a folder" + kNotPlain},
+        {"to-folder", "it leads to " + path("folder") + ", a folder" + kNotPlain},
+        {"fifo", "it is a FIFO" + kNotPlain},
+        {"to-fifo", "it leads to " + path("fifo") + ", a FIFO" + kNotPlain},
+        {"socket", "it is a socket" + kNotPlain},
+        {"device", "it leads to /dev/null, a device" + kNotPlain},
+        {"gone/new", "No such file or directory"},
+        {"plain/new", "Not a directory"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WriteFileSafely(path(c.name), "new"), c.reason) << c.name;
+    struct stat info {};
+    ASSERT_EQ(stat(native("fifo"), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(lstat(native("device"), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(QFile::symLinkTarget(path("device")), "/dev/null");
+    EXPECT_EQ(QFile::symLinkTarget(path("to-fifo")), path("fifo"));
+    EXPECT_EQ(extras(), QStringList({"to-fifo", "to-folder"}));
+
+    // Only the superuser may replace a read-only file, as it may write into it.
+    if (geteuid() != 0) {
+        QFile::setPermissions(path("plain"), QFile::ReadOwner);
+        EXPECT_EQ(WriteFileSafely(path("plain"), "new"), "Permission denied");
+        EXPECT_EQ(get("plain"), "old");
+    }
+}
+
+TEST_F(PlainFileTest, APrivateDeviceNodeStaysADevice)
+{
+    if (mknod(native("node"), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "mknod needs the superuser: " << std::strerror(errno);
+    makeLink("node", "com.ini");
+    EXPECT_EQ(WriteFileSafely(path("node"), "new"), "it is a device" + kNotPlain);
+    EXPECT_EQ(WriteFileSafely(path("com.ini"), "new"),
+              "it leads to " + path("node") + ", a device" + kNotPlain);
+    struct stat info {};
+    ASSERT_EQ(lstat(native("node"), &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_EQ(QFile::symLinkTarget(path("com.ini")), path("node"));
+}
