@@ -3,29 +3,18 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
 #include "files/PrintLayout.h"
 #include "files/PrintPainter.h"
+#include "files/SafeSave.h"
 
 namespace tlv {
 
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
-
-// The whole file goes to a temporary file beside the target and replaces it only once complete.
-QString WriteWholeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
 
 void SetDotsPerInch(QImage& image, double dpi)
 {
@@ -97,10 +86,10 @@ QString ExportPrintImage(const QString& path, const std::vector<double>& rows,
         png.open(QIODevice::WriteOnly);
         if (!PrintPageImage(rows, caption, width).save(&png, "PNG"))
             return "the PNG picture could not be made";
-        return WriteWholeFile(path, png.data());
+        return WriteFileSafely(path, png.data());
     }
     case ImageKind::Svg:
-        return WriteWholeFile(path, PrintPageSvg(rows, caption));
+        return WriteFileSafely(path, PrintPageSvg(rows, caption));
     case ImageKind::Other:
         break;
     }
