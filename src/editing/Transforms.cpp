@@ -34,15 +34,16 @@ void WriteBackInPlace(Workspace& ws, std::span<const double> volts)
     ws.RebuildPlotCache();
 }
 
-// Invert and Absolute: each value, taken to single precision, through the rule into WorkVolts.
+// Invert and Absolute: each value, taken to single precision, through the rule. The results
+// have a buffer of their own, so that the clipboard (WorkVolts) survives a transform.
 template <typename Rule>
 void TransformSelection(Workspace& ws, Rule rule)
 {
     const std::span<const double> selected = BeginInPlace(ws);
-    std::vector<double>& work = ws.work.WorkVolts;
+    std::vector<double> transformed(selected.size());
     for (size_t k = 0; k < selected.size(); ++k)
-        work[k] = rule(static_cast<double>(static_cast<float>(selected[k])));
-    WriteBackInPlace(ws, {work.data(), selected.size()});
+        transformed[k] = rule(static_cast<double>(static_cast<float>(selected[k])));
+    WriteBackInPlace(ws, transformed);
 }
 
 void SelectMarkerTool(Workspace& ws)

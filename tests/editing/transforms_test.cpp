@@ -118,8 +118,9 @@ TEST_F(Transforms, AbsoluteFoldsNegativesAndLeavesTheRestAlone)
     EXPECT_EQ(ws.edit.PointCount, 7);
 }
 
-TEST_F(Transforms, EachTakesTheWholeBufferForUndoAndKeepsTheSelection)
+TEST_F(Transforms, EachTakesTheWholeBufferForUndoAndKeepsSelectionAndClipboard)
 {
+    ws.work.WorkVolts.assign(kMaxPoints, 0.5);
     for (const auto& [name, transform] : kInPlace) {
         Fill(50, [](int i) { return -2.0 + i * 0.05; });
         const std::vector<double> before(ws.edit.WaveText.values(), ws.edit.WaveText.values() + kMaxPoints);
@@ -131,6 +132,7 @@ TEST_F(Transforms, EachTakesTheWholeBufferForUndoAndKeepsTheSelection)
         EXPECT_EQ(ws.edit.SelEndX, 1) << name;
         EXPECT_TRUE(ws.commands.isEnabled(Cmd::Undo)) << name;
         EXPECT_EQ(ws.activeSlot()->store[0], Value(0)) << name;  // committed
+        EXPECT_EQ(ws.work.WorkVolts, std::vector<double>(kMaxPoints, 0.5)) << name;
     }
 }
 
