@@ -28,7 +28,7 @@ private slots:
         ws->work.SelectAllActive = true;
     }
 
-    void centredOnTheFrame()
+    void centredAndClosedByItsCloseBoxAsByCancel()
     {
         CombineForm form(*ws, CombineOperation::Subtract);
         QWidget frame;
@@ -36,12 +36,6 @@ private slots:
         FormDialog dialog(form, &frame);
         QCOMPARE(dialog.pos(), CentredPosition(frame.frameGeometry(), form.size()));
         QCOMPARE(dialog.windowTitle(), QString("Subtract"));
-    }
-
-    void theCloseBoxActsAsCancel()
-    {
-        CombineForm form(*ws, CombineOperation::Subtract);
-        FormDialog dialog(form);
         dialog.show();
         dialog.reject();  // Escape or the window's close box
         QVERIFY(form.isClosed());
