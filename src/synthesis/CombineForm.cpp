@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "display/PlotPainter.h"
-#include "model/CommandSets.h"
+#include "model/CommandNames.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/VoltsText.h"
@@ -73,8 +73,7 @@ CombineForm::CombineForm(Workspace& ws, CombineOperation operation)
     // The selection spans the picture: its last value lands on the right edge.
     if (edit.SelLast >= 0) {
         const auto selected = static_cast<size_t>(edit.SelLast) + 1;
-        selectionTrace_ = PictureTrace(PlotRowsOf({edit.SelVolts.data(), selected}),
-                                       std::max<int>(edit.SelLast, 1));
+        selection_ = {PlotRowsOf({edit.SelVolts.data(), selected}), std::max<double>(edit.SelLast, 1)};
     }
 }
 
@@ -85,13 +84,11 @@ std::optional<QPoint> CombineForm::placement(const QRect& frame) const
 
 std::vector<QPointF> CombineForm::pictureTrace(const QString& name) const
 {
-    if (name == "Picture1")
-        return selectionTrace_;
-    if (name == "Picture3")
-        return standardTrace_;
-    if (name == "Picture2")
-        return resultTrace_;
-    return {};
+    const Picture* picture = name == "Picture1"   ? &selection_
+                             : name == "Picture3" ? &standard_
+                             : name == "Picture2" ? &result_
+                                                  : nullptr;
+    return picture ? PictureTrace(picture->rows, picture->span) : std::vector<QPointF>();
 }
 
 void CombineForm::paintPicture(const QString& name, QPainter& painter, QSize size) const
@@ -152,15 +149,15 @@ void CombineForm::combineStandardWave(const QString& pointsText)
 {
     const std::vector<double>& work = ws_.work.WorkVolts;
     const int previewCount = ws_.seg.PreviewCount;
-    standardTrace_ = PictureTrace(PlotRowsOf({work.data(), static_cast<size_t>(previewCount)}),
-                                  previewCount);
+    standard_ = {PlotRowsOf({work.data(), static_cast<size_t>(previewCount)}),
+                 static_cast<double>(previewCount)};
 
     // The result runs over txtPoint points, and never onto the last buffer entry.
     const int last = std::min(static_cast<int>(std::trunc(TextToNumber(pointsText.toStdString()))) - 1,
                               kLastPoint - 1);
     Combination result = Combine(operation_, ws_.edit.SelVolts, work, last);
     // A standard wave of no points (a phase out of range) still spreads the result.
-    resultTrace_ = PictureTrace(result.rows, previewCount > 0 ? previewCount : last + 1);
+    result_ = {std::move(result.rows), static_cast<double>(previewCount > 0 ? previewCount : last + 1)};
     combineVolts_ = std::move(result.volts);
     changed();
 }
@@ -169,8 +166,8 @@ void CombineForm::redo()
 {
     waveOption_ = false;
     at("optWave").selected = false;
-    standardTrace_.clear();
-    resultTrace_.clear();
+    standard_ = {};
+    result_ = {};
     std::vector<double>& work = ws_.work.WorkVolts;
     if (operation_ == CombineOperation::Add) {
         std::fill(work.begin(), work.end(), 0.0);

@@ -40,7 +40,12 @@ private:
     bool waveOption_ = false;  // optWave is set: a click on it opens nothing
     // The result OK writes: computed since the dialog opened (or since Add's Redo).
     std::vector<double> combineVolts_;
-    std::vector<QPointF> selectionTrace_, standardTrace_, resultTrace_;
+    // What each picture shows: plot rows, drawn across the picture's width in `span` steps.
+    struct Picture {
+        std::vector<double> rows;
+        double span = 1;
+    };
+    Picture selection_, standard_, result_;
 };
 
 // The Math menu's Add, Subtract and Multiply: marks the dialog pending and shows it modally.
