@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "editing/MathCommands.h"
 #include "files/FileCommands.h"
 #include "synthesis/SynthesisCommands.h"
 
@@ -11,6 +12,7 @@ static void RegisterSubsystems(Workspace& ws, Commands& commands)
 {
     RegisterSynthesisCommands(ws, commands);
     RegisterFileCommands(ws, commands);
+    RegisterMathCommands(ws, commands);
 }
 
 Application::Application(const QString& programFolder)

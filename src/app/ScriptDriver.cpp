@@ -10,11 +10,13 @@
 #include <stdexcept>
 
 #include "commands/Commands.h"
+#include "app/FormDialog.h"
 #include "app/MainWindow.h"
 #include "app/PrinterTarget.h"
 #include "files/SafeSave.h"
 #include "model/ScriptError.h"
 #include "model/CommandNames.h"
+#include "model/CommandSets.h"
 #include "model/DialogForm.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
@@ -178,7 +180,7 @@ void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
     } else if (c == "show") {
         show(line, dialog);
     } else if (c == "render") {
-        render(line);
+        render(line, dialog);
     } else if (dialog) {
         executeDialog(line, *dialog);
     } else if (c == "menu") {
@@ -191,6 +193,8 @@ void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
         plot(line);
     } else if (c == "window") {
         window(line);
+    } else if (c == "select") {
+        select(line);
     } else if (c == "frame") {
         if (line.rest != "close")
             throw ScriptError(line.number, "frame takes close");
@@ -391,6 +395,10 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
         showDialog(*dialog);
+    } else if (what == "picture") {
+        if (!dialog)
+            throw ScriptError(line.number, "no dialog is open");
+        showPicture(line, *dialog);
     } else
         throw ScriptError(line.number, "unknown show " + what);
 }
@@ -502,13 +510,33 @@ void ScriptDriver::showDialog(const DialogForm& dialog)
     }
 }
 
-void ScriptDriver::render(const Line& line)
+void ScriptDriver::showPicture(const Line& line, const DialogForm& dialog)
+{
+    need(line, 2);
+    const Control* picture = dialog.control(line.words[1]);
+    if (!picture || picture->kind != ControlKind::Picture)
+        throw ScriptError(line.number, "no picture " + line.words[1]);
+    const std::vector<QPointF> trace = dialog.pictureTrace(picture->name);
+    out_ << "picture " << picture->name << " " << trace.size() << "\n";
+    for (const QPointF& vertex : trace)
+        out_ << QString::number(vertex.x(), 'f', 3) << " " << QString::number(vertex.y(), 'f', 3)
+             << "\n";
+}
+
+void ScriptDriver::render(const Line& line, DialogForm* dialog)
 {
     need(line, 1);
     settle();
     QString path;
     QPixmap image;
-    if (line.words[0] == "plot") {
+    if (line.words[0] == "dialog") {
+        need(line, 2);
+        if (!dialog)
+            throw ScriptError(line.number, "render dialog needs an open dialog");
+        path = line.rest.mid(6).trimmed();
+        FormDialog view(*dialog, &frame_);
+        image = view.grab();
+    } else if (line.words[0] == "plot") {
         need(line, 2);
         path = line.rest.mid(4).trimmed();
         DocumentWindow* active = ws_.activeWindow();
@@ -528,6 +556,24 @@ void ScriptDriver::render(const Line& line)
     if (QString reason = WriteFileSafely(path, bytes); !reason.isEmpty())
         throw ScriptError(line.number, "cannot write " + path + ": " + reason);
     out_ << "rendered " << path << "\n";
+}
+
+// Stands in for a Marker drag after Select All, until the mouse tools can make selections from a
+// script: Select All makes the Math items available, the drag's release captures the columns.
+void ScriptDriver::select(const Line& line)
+{
+    need(line, 2);
+    if (!ws_.activeWindow())
+        throw ScriptError(line.number, "select needs an open document window");
+    const int from = number(line, 0, "column");
+    const int to = number(line, 1, "column");
+    if (from < 0 || to < 0 || from > kPlotWidth || to > kPlotWidth)
+        throw ScriptError(line.number, "columns run from 0 to 512");
+    ws_.commands.enable(Sets::MathItems);
+    ws_.work.SelectAllActive = false;
+    ws_.edit.SelStartX = static_cast<int16_t>(from);
+    ws_.edit.SelEndX = static_cast<int16_t>(to);
+    ws_.CaptureSelection();
 }
 
 }  // namespace tlv

@@ -54,7 +54,8 @@ private:
     void plot(const Line& line);
     void window(const Line& line);
     void show(const Line& line, DialogForm* dialog);
-    void render(const Line& line);
+    void render(const Line& line, DialogForm* dialog);
+    void select(const Line& line);
 
     void showPoints(const Line& line);
     void showState();
@@ -64,6 +65,7 @@ private:
     void showStatus();
     void showSystem();
     void showDialog(const DialogForm& dialog);
+    void showPicture(const Line& line, const DialogForm& dialog);
 
     int number(const Line& line, int index, const QString& what) const;
     double real(const Line& line, int index, const QString& what) const;

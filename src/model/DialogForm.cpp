@@ -16,6 +16,11 @@ const Control* DialogForm::control(const QString& name) const
 
 void DialogForm::paintPicture(const QString&, QPainter&, QSize) const {}
 
+std::vector<QPointF> DialogForm::pictureTrace(const QString&) const
+{
+    return {};
+}
+
 std::optional<QPoint> DialogForm::placement(const QRect&) const
 {
     return std::nullopt;
@@ -25,6 +30,17 @@ Control& DialogForm::add(Control control)
 {
     controls_.push_back(std::move(control));
     return controls_.back();
+}
+
+Control& DialogForm::add(const QString& name, ControlKind kind, const QRect& geometry,
+                         const QString& text)
+{
+    Control control;
+    control.name = name;
+    control.kind = kind;
+    control.geometry = geometry;
+    control.text = text;
+    return add(std::move(control));
 }
 
 Control& DialogForm::at(const QString& name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -49,6 +50,9 @@ public:
 
     // Draws a picture control; the default leaves it blank.
     virtual void paintPicture(const QString& name, QPainter& painter, QSize size) const;
+    // What a picture control shows: the vertices of its trace, in the picture's own units, joined
+    // by straight lines. Empty while the picture is blank.
+    virtual std::vector<QPointF> pictureTrace(const QString& name) const;
     // Where the dialog's top-left corner goes, given the frame window's outer geometry (pixels);
     // nothing leaves the placement to the window system.
     virtual std::optional<QPoint> placement(const QRect& frame) const;
@@ -62,6 +66,7 @@ protected:
     DialogForm(QString caption, QSize size) : caption_(std::move(caption)), size_(size) {}
 
     Control& add(Control control);
+    Control& add(const QString& name, ControlKind kind, const QRect& geometry, const QString& text = {});
     Control& at(const QString& name);
     QString text(const QString& name) const;
     void setText(const QString& name, const QString& text);

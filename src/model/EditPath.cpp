@@ -85,6 +85,15 @@ int WritePoints(EditState& edit, int start, const std::vector<double>& volts)
     return n;
 }
 
+int OverwritePoints(EditState& edit, int start, std::span<const double> volts, int stop)
+{
+    const int end = std::min(stop, kMaxPoints);
+    int i = start;
+    for (size_t k = 0; k < volts.size() && i < end; ++k, ++i)
+        WritePoint(edit, i, volts[k]);
+    return i;
+}
+
 void ClearEditBuffer(EditState& edit, int through)
 {
     for (int i = 0; i <= through && i < kMaxPoints; ++i) {

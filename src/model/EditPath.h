@@ -4,6 +4,7 @@
 // transforms, combine dialogs) goes through these routines, so that texts, flags, the end
 // marker, the count, the plot cache, the undo snapshot and the slot store keep in step. The
 // rules of each command stay with the command; the book-keeping lives here.
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ void PlaceEndMarker(EditState& edit, int count);
 // Writes volts from start on (as far as the buffer reaches), closes the data and sets
 // PointCount. Returns the new count.
 int WritePoints(EditState& edit, int start, const std::vector<double>& volts);
+// Writes volts over the points from start on, in place: the end marker and the count stay as they
+// are. Writing stops before index `stop` (exclusive, at most the buffer's end). Returns the index
+// after the last point written.
+int OverwritePoints(EditState& edit, int start, std::span<const double> volts, int stop);
 // Clears texts and flags of points 0..through.
 void ClearEditBuffer(EditState& edit, int through = kLastPoint);
 

@@ -23,6 +23,32 @@ std::string FormatVoltsText(double volts)
     return text;
 }
 
+double VoltsTextValue(std::string_view formatted)
+{
+    // "+d.ddddddE+dd": sign, seven digits, a two-digit exponent.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    auto digit = [&](size_t i) { return formatted[i] - '0'; };
+    auto isDigit = [&](size_t i) { return formatted[i] >= '0' && formatted[i] <= '9'; };
+    if (formatted.size() != 13 || (formatted[0] != '+' && formatted[0] != '-') ||
+        formatted[2] != '.' || formatted[9] != 'E' || (formatted[10] != '+' && formatted[10] != '-'))
+        return TextToNumber(formatted);
+    long mantissa = 0;
+    for (size_t i : {1, 3, 4, 5, 6, 7, 8}) {
+        if (!isDigit(i))
+            return TextToNumber(formatted);
+        mantissa = mantissa * 10 + digit(i);
+    }
+    if (!isDigit(11) || !isDigit(12))
+        return TextToNumber(formatted);
+    const int exponent = (formatted[10] == '-' ? -1 : 1) * (digit(11) * 10 + digit(12)) - 6;
+    if (exponent < -22 || exponent > 22)
+        return TextToNumber(formatted);
+    const double magnitude = exponent < 0 ? mantissa / kPowers[-exponent] : mantissa * kPowers[exponent];
+    return formatted[0] == '-' ? -magnitude : magnitude;
+}
+
 std::string GeneralNumberText(double value)
 {
     char buffer[40];

@@ -8,6 +8,10 @@ namespace tlv {
 // "+1.250000E+00" for values >= 0 (including -0.0), "-1.250000E+00" below zero.
 std::string FormatVoltsText(double volts);
 
+// The number a text written by FormatVoltsText reads as, exactly as TextToNumber reads it, without
+// a general parse: seven digits over a power of ten is one correctly rounded division.
+double VoltsTextValue(std::string_view formatted);
+
 // Shortest text that reads back to the same double (the form used when a store is loaded).
 std::string GeneralNumberText(double value);
 

@@ -14,7 +14,9 @@ void WaveTextArray::set(int i, std::string text)
 
 void WaveTextArray::setVolts(int i, double volts)
 {
-    set(i, FormatVoltsText(volts));
+    std::string text = FormatVoltsText(volts);
+    values_[static_cast<size_t>(i)] = VoltsTextValue(text);
+    texts_[static_cast<size_t>(i)] = std::move(text);
 }
 
 }  // namespace tlv

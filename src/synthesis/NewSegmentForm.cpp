@@ -58,17 +58,6 @@ double BoxValue(const QString& text)
     return TextToNumber(text.toStdString());
 }
 
-Control MakeControl(const char* name, ControlKind kind, const QRect& geometry,
-                    const char* text = "")
-{
-    Control control;
-    control.name = name;
-    control.kind = kind;
-    control.geometry = geometry;
-    control.text = text;
-    return control;
-}
-
 constexpr int kRowHeight = 32;
 constexpr int kTop = 16;
 
@@ -76,15 +65,15 @@ constexpr int kTop = 16;
 
 NewSegmentForm::NewSegmentForm(Workspace& ws) : DialogForm("New Segment", QSize(340, 286)), ws_(ws)
 {
-    add(MakeControl("Label1", ControlKind::Label, QRect(16, kTop + 3, 90, 20), "Waveform"));
-    add(MakeControl("cboWaveForm", ControlKind::List, QRect(110, kTop, 110, 24))).items =
+    add("Label1", ControlKind::Label, QRect(16, kTop + 3, 90, 20), "Waveform");
+    add("cboWaveForm", ControlKind::List, QRect(110, kTop, 110, 24)).items =
         ShapeNames();
     for (size_t i = 0; i < kFields.size(); ++i) {
         const FieldBoxes& f = kFields[i];
         const int y = kTop + kRowHeight * static_cast<int>(i + 1);
-        add(MakeControl(f.label, ControlKind::Label, QRect(16, y + 3, 90, 20), f.caption));
-        add(MakeControl(f.box, ControlKind::TextBox, QRect(110, y, 92, 24)));
-        Control& updown = add(MakeControl(f.updown, ControlKind::UpDown, QRect(202, y, 18, 24)));
+        add(f.label, ControlKind::Label, QRect(16, y + 3, 90, 20), f.caption);
+        add(f.box, ControlKind::TextBox, QRect(110, y, 92, 24));
+        Control& updown = add(f.updown, ControlKind::UpDown, QRect(202, y, 18, 24));
         updown.buddy = f.box;
         updown.value = f.initial;
         updown.minimum = f.minimum;
@@ -92,9 +81,9 @@ NewSegmentForm::NewSegmentForm(Workspace& ws) : DialogForm("New Segment", QSize(
         updown.step = f.step;
     }
     // OK comes first, so that Enter in a box presses it.
-    add(MakeControl("cmdOK", ControlKind::Button, QRect(244, kTop, 80, 28), "OK"));
-    add(MakeControl("cmdCancel", ControlKind::Button, QRect(244, kTop + 36, 80, 28), "Cancel"));
-    add(MakeControl("cmdDefault", ControlKind::Button, QRect(244, kTop + 88, 80, 28), "Default"));
+    add("cmdOK", ControlKind::Button, QRect(244, kTop, 80, 28), "OK");
+    add("cmdCancel", ControlKind::Button, QRect(244, kTop + 36, 80, 28), "Cancel");
+    add("cmdDefault", ControlKind::Button, QRect(244, kTop + 88, 80, 28), "Default");
 
     setText("txtPoint", "2000");
     setText("txtAmplitude", "5.000");
@@ -139,10 +128,10 @@ void NewSegmentForm::ArrangeFields()
     ws_.edit.SelLast = 0;
     ws_.CaptureSelection();
     ws_.edit.SelLast = std::min<int16_t>(ws_.edit.SelLast, kLastPoint);
-    if (ws_.work.SelectAllActive)
-        setText("txtPoint", QString::number(static_cast<int>(ws_.edit.PointCount) + 1));
-    else  // "######" writes nothing for 0
-        setText("txtPoint", ws_.edit.SelLast == 0 ? QString() : QString::number(ws_.edit.SelLast));
+    // The standard wave is as long as the selection, so that the combination covers every
+    // selected point and no more (after Select All, the whole waveform).
+    const int selected = ws_.edit.SelLast + 1;
+    setText("txtPoint", selected > 0 ? QString::number(selected) : QString());
     setEnabled("txtPoint", false);
     setEnabled("cmdDefault", false);
 }
@@ -235,10 +224,12 @@ void NewSegmentForm::ok()
         ws_.seg.SegKind = kind;
     if (ShapeOfKind(ws_.seg.SegKind)) {
         // The previews divide the damping by 10, so that a combined wave decays more slowly.
-        if (combinePending())
+        if (combinePending()) {
             PreviewSegment(ws_, parameters(ws_.seg.SegKind, 10));
-        else
+            previewed_ = true;
+        } else {
             InsertSegment(ws_, parameters(ws_.seg.SegKind, 1));
+        }
     }
     ws_.seg.SegKind = 0;
     close();
@@ -247,6 +238,7 @@ void NewSegmentForm::ok()
 void NewSegmentForm::cancel()
 {
     ws_.seg.SegKind = 0;
+    cancelled_ = true;
     close();
 }
 

@@ -25,6 +25,11 @@ public:
     // damping by 10 so that a combined wave decays more slowly.
     ShapeParameters parameters(int kind, double dampDivisor) const;
 
+    // How the dialog closed, for the combine dialog that opened it: OK that computed a standard
+    // wave into WorkVolts, or Cancel (its button or the window's close box).
+    bool previewed() const { return previewed_; }
+    bool cancelled() const { return cancelled_; }
+
 protected:
     void focusLeft(const QString& name) override;
     void clicked(const QString& name) override;
@@ -39,6 +44,8 @@ private:
     void cancel();
 
     Workspace& ws_;
+    bool previewed_ = false;
+    bool cancelled_ = false;
 };
 
 }  // namespace tlv

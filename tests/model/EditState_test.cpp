@@ -54,6 +54,24 @@ TEST(VoltsText, BothFormsReadBackToTheirValue)
     EXPECT_FALSE(IsNumber("-"));
 }
 
+TEST(VoltsText, WrittenTextsReadBackAsTheGeneralReaderReadsThem)
+{
+    // Every decade a volts text can take, both signs, plus the forms the quick read passes on.
+    std::vector<double> values = {0.0, 5.0, -5.0, 999.0, 1e-30, 4.2e25, 1e300, -1e-300};
+    uint64_t state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double unit = static_cast<double>(state >> 11) / 9007199254740992.0;
+        values.push_back((unit - 0.5) * std::pow(10.0, i % 60 - 30));
+    }
+    for (double v : values) {
+        const std::string text = FormatVoltsText(v);
+        ASSERT_EQ(VoltsTextValue(text), TextToNumber(text)) << text;
+    }
+    for (const char* other : {"999", "+1.2x4568E+00", "+nan", "-1.000000E+100", "1.000000E+00"})
+        EXPECT_EQ(VoltsTextValue(other), TextToNumber(other)) << other;
+}
+
 class WorkspaceTest : public ::testing::Test {
 protected:
     WorkspaceTest() { ws.prompter = &prompter; }

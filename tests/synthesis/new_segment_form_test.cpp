@@ -269,6 +269,8 @@ TEST_F(NewSegment, CancelWritesNothing)
     auto form = Open(Shape::Sine);
     form->click("cmdCancel");
     EXPECT_TRUE(form->isClosed());
+    EXPECT_TRUE(form->cancelled());
+    EXPECT_FALSE(form->previewed());
     EXPECT_EQ(ws.seg.SegKind, 0);
     EXPECT_EQ(ws.edit.PointCount, 0);
     EXPECT_FALSE(form->leave("txtPoint"));  // a closed dialog judges nothing
@@ -281,24 +283,23 @@ TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
     ws.edit.SelEndX = 31;
     ws.seg.AddPending = true;
     auto form = Open(Shape::Sine);
-    EXPECT_EQ(Text(*form, "txtPoint"), "1023");
+    EXPECT_EQ(Text(*form, "txtPoint"), "1024");  // points 0..1023
     EXPECT_FALSE(form->control("txtPoint")->enabled);
     EXPECT_FALSE(form->control("udnPoint")->enabled);
     EXPECT_FALSE(form->control("cmdDefault")->enabled);
 
     form->click("cmdOK");  // previews: the document stays as it is
-    EXPECT_EQ(ws.seg.PreviewCount, 1023);
+    EXPECT_TRUE(form->previewed());
+    EXPECT_FALSE(form->cancelled());
+    EXPECT_EQ(ws.seg.PreviewCount, 1024);
     EXPECT_EQ(ws.edit.PointCount, 2000);
     EXPECT_EQ(ws.edit.WaveText[2000], "999");
     EXPECT_EQ(ws.seg.SegKind, 0);
 
-    ws.work.SelectAllActive = true;
-    EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "2001");
-    ws.work.SelectAllActive = false;
-    ws.edit.WaveText.set(0, "+1.000000E+00");  // a waveform of one point: SelLast 0 shows nothing
-    ws.edit.WaveText.setEndMarker(1);
-    ws.edit.PointCount = 1;
-    ws.edit.SelStartX = ws.edit.SelEndX = 0;
+    ws.edit.SelEndX = 62;  // Select All's columns: the whole waveform
+    EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "2000");
+    ws.edit.SelStartX = 100;  // past the end: nothing selected, nothing shown
+    ws.edit.SelEndX = 120;
     EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "");
 }
 
