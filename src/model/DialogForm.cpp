@@ -27,6 +27,17 @@ Control& DialogForm::add(Control control)
     return controls_.back();
 }
 
+Control& DialogForm::add(const QString& name, ControlKind kind, const QRect& geometry,
+                         const QString& text)
+{
+    Control control;
+    control.name = name;
+    control.kind = kind;
+    control.geometry = geometry;
+    control.text = text;
+    return add(std::move(control));
+}
+
 Control& DialogForm::at(const QString& name)
 {
     const Control* found = control(name);

@@ -24,6 +24,8 @@ public:
     VirtualInstrument(const Options& options, EventLog& log, Reply reply);
 
     Next take(char byte);
+    // What every command event gives as "line": the settings the program set the line to.
+    void setLineSettings(std::function<QString()> line) { lineSettings_ = std::move(line); }
 
 private:
     Next command(const QByteArray& raw);
@@ -33,6 +35,7 @@ private:
     const Options& options_;
     EventLog& log_;
     Reply reply_;
+    std::function<QString()> lineSettings_;
     QByteArray line_;
     int channel_ = 1;
     bool inData_ = false;

@@ -43,6 +43,10 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
         if (::write(pty.master(), bytes.constData(), static_cast<size_t>(bytes.size())) < 0)
             std::perror("tolvenar-instrument: reply");
     });
+    // Read as the bytes arrive: the program may close the port, which puts the old settings
+    // back, before a paced command is taken.
+    QString line;
+    instrument.setLineSettings([&line] { return line; });
     bool taking = true;
     char buffer[4096];
     while (!gStop) {
@@ -50,8 +54,10 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
         const timespec timeout = PollTimeout(pacer, Clock::now());
         if (::ppoll(&fd, 1, &timeout, nullptr) > 0 && (fd.revents & POLLIN)) {
             const ssize_t n = ::read(pty.master(), buffer, sizeof buffer);
-            if (n > 0)
+            if (n > 0) {
+                line = pty.lineSettings();
                 pacer.push(buffer, static_cast<size_t>(n), Clock::now());
+            }
         }
         const auto now = Clock::now();
         while (taking) {
