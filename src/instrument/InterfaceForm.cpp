@@ -140,7 +140,7 @@ void InterfaceForm::ok()
         done = instrument_.Identify(Instrument::AgilentCard);
     }
     // The waveform goes back into its document, as after any dialog over it.
-    if (DocumentSlot* slot = ws_.activeWindow() ? ws_.activeSlot() : nullptr)
+    if (DocumentSlot* slot = ws_.activeSlot())
         StoreEditBuffer(ws_.edit, *slot);
     if (done)
         close();

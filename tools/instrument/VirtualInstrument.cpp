@@ -104,6 +104,15 @@ VirtualInstrument::Next VirtualInstrument::dataByte(char byte)
     return Next::Continue;
 }
 
+void VirtualInstrument::dropData()
+{
+    log_.write("incomplete", {{"channel", channel_},
+                              {"values", data_.size() / 2},
+                              {"expected", expected_ / 2}});
+    inData_ = false;
+    data_.clear();
+}
+
 void VirtualInstrument::finishData()
 {
     inData_ = false;

@@ -48,6 +48,9 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
     QString line;
     instrument.setLineSettings([&line] { return line; });
     bool taking = true;
+    // A data block with no byte for this long has been given up by its sender.
+    constexpr auto kDataGap = std::chrono::seconds(1);
+    auto lastTaken = Clock::now();
     char buffer[4096];
     while (!gStop) {
         pollfd fd{pty.master(), static_cast<short>(taking ? POLLIN : 0), 0};
@@ -64,6 +67,7 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
             const auto byte = pacer.next(now);
             if (!byte)
                 break;
+            lastTaken = now;
             switch (instrument.take(*byte)) {
             case VirtualInstrument::Next::Continue:
                 break;
@@ -80,6 +84,8 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
                 return;
             }
         }
+        if (taking && instrument.waitingForData() && !pacer.nextDue() && now - lastTaken > kDataGap)
+            instrument.dropData();
     }
     log.write("exit", {{"reason", "signal"}});
 }
