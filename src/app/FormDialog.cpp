@@ -170,6 +170,10 @@ void FormDialog::refresh()
             if (edit->text() != control.text)
                 edit->setText(control.text);
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            // The drop-down opens at the item shown, when the text is one.
+            const int item = list->findText(control.text);
+            if (item >= 0 && list->currentIndex() != item)
+                list->setCurrentIndex(item);
             if (list->currentText() != control.text)
                 list->setEditText(control.text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {

@@ -50,14 +50,6 @@ public:
     QString progressText() const override { return "0 values sent of 1"; }
 };
 
-std::vector<double> Ramp(int points)
-{
-    std::vector<double> volts(static_cast<size_t>(points));
-    for (int i = 0; i < points; ++i)
-        volts[static_cast<size_t>(i)] = -5.0 + 10.0 * i / (points - 1);
-    return volts;
-}
-
 }  // namespace
 
 class DownloadWindowTest : public QObject {
@@ -100,7 +92,7 @@ void DownloadWindowTest::frameKeepsPaintingAndCancelStopsTheDownload()
     ws.link.ComBaudText = "2400";
     ws.link.ComPortNo = 1;
     app_->commands().run("mnuNew");
-    test::FillWaveform(ws, Ramp(4000));
+    test::FillWaveform(ws, std::vector<double>(4000, 2.5));
     DocumentView* view = app_->frame().viewOf(ws.activeWindow()->id);
     PaintCounter counter;
     view->installEventFilter(&counter);
@@ -174,6 +166,7 @@ void DownloadWindowTest::formsShowFramesColoursAndTheirCancelButton()
     auto* frame = qobject_cast<QGroupBox*>(dialog.widgetOf("Frame2"));
     QVERIFY(frame);
     QCOMPARE(frame->title(), QString(" Set Up"));
+    QCOMPARE(qobject_cast<QComboBox*>(dialog.widgetOf("cboRate"))->currentIndex(), 2);
     auto* value = qobject_cast<QLabel*>(dialog.widgetOf("Label5"));
     auto* caption = qobject_cast<QLabel*>(dialog.widgetOf("Label1"));
     QVERIFY(value->autoFillBackground());

@@ -8,10 +8,16 @@ echo --- not configured yet: only the message, nothing sent
 menu mnuSend
 echo --- Setting > Configure Interface
 menu mnuConfigure
+show dialog
+click opGPIB
+show dialog
+click opRS
+show dialog
 pick cboRate 19200 BPS
 click cmdOk
 echo --- Setting > Channel Mode, CH 2
 menu mnuChannel
+show dialog
 click OptCh2
 click OKButton
 show link
