@@ -39,6 +39,10 @@ MainWindow::MainWindow(Workspace& workspace, Commands& commands)
 
 MainWindow::~MainWindow()
 {
+    // The windows closing as the frame goes would report to a frame half gone.
+    disconnect(mdi_, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        disconnect(sub, nullptr, this, nullptr);
     ws_.commands.setListener(nullptr);
     if (ws_.views == this)
         ws_.views = nullptr;
