@@ -25,7 +25,6 @@ public:
 
     // How the download ended; read once finished.
     const LinkOutcome& outcome() const { return outcome_; }
-    const LinkControl& control() const { return control_; }
 
 private:
     DownloadWork work_;

@@ -23,8 +23,7 @@ const QColor kValueBackground(0xFF, 0xFF, 0xC0);
 const QColor kGreyBackground(0xE0, 0xE0, 0xE0);
 const QColor kGreyText(0x80, 0x80, 0x80);
 
-}  // namespace
-
+// 1..4 for "COM1".."COM4"; 0 for any other text.
 int PortOfText(const QString& text)
 {
     for (int port = 1; port <= 4; ++port)
@@ -32,6 +31,8 @@ int PortOfText(const QString& text)
             return port;
     return 0;
 }
+
+}  // namespace
 
 InterfaceForm::InterfaceForm(Workspace& ws, Instrument& instrument)
     : DialogForm("Setting Interface", QSize(420, 328)), ws_(ws), instrument_(instrument)

@@ -32,7 +32,4 @@ private:
     Instrument& instrument_;
 };
 
-// 1..4 for "COM1".."COM4"; 0 for any other text.
-int PortOfText(const QString& text);
-
 }  // namespace tlv
