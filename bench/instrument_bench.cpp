@@ -1,14 +1,16 @@
-// A full serial download to the virtual instrument on a pseudo-terminal paced at 19200 baud,
-// against what the line and the waits allow: 16383 x 2 bytes x 11 bits / 19200 baud, plus
-// 18 short and 2 long waits.
+// A full serial download as Send Waveform runs it (the serial path's work on the download's own
+// thread) to the virtual instrument on a pseudo-terminal paced at 19200 baud, against what the
+// line and the waits allow: 16383 x 2 bytes x 11 bits / 19200 baud, plus 18 short and 2 long
+// waits.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
-#include "instrument/SerialLink.h"
-#include "instrument/SerialSequences.h"
+#include "instrument/DownloadProgress.h"
+#include "instrument/SerialPath.h"
 #include "instrument/WireFormat.h"
+#include "model/Workspace.h"
 
 namespace {
 
@@ -33,15 +35,16 @@ void BM_SerialDownload16383At19200(benchmark::State& state)
         while (!instrument.canReadLine() && instrument.waitForReadyRead(5000)) {
         }
         qputenv("TOLVENAR_COM1", instrument.readLine().trimmed());
-        SerialLink link;
-        link.setPortNumber(1);
-        link.setSettings("19200,n,8,2");
-        LinkControl control;
-        SteadyWaiter waiter(&control.cancel);
+        Workspace ws;
+        ws.link.ComBaudText = QString::number(kBaud);
+        ws.link.ComPortNo = 1;
+        DownloadProgress progress(*SerialPath().PrepareDownload(ws), {volts, 0, "Linux"});
 
         const auto start = std::chrono::steady_clock::now();
-        const LinkOutcome outcome = RunSerialDownload(link, waiter, {volts, 0, "Linux"}, control);
+        progress.start();
+        progress.wait();
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        const LinkOutcome& outcome = progress.outcome();
         state.SetIterationTime(took.count());
         if (!outcome.done() || !instrument.waitForFinished(10000)) {
             state.SkipWithError(qPrintable("download failed: " + outcome.message));

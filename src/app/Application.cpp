@@ -3,6 +3,8 @@
 #include "app/MainWindow.h"
 #include "editing/MathCommands.h"
 #include "files/FileCommands.h"
+#include "instrument/Instrument.h"
+#include "instrument/InstrumentCommands.h"
 #include "synthesis/SynthesisCommands.h"
 
 namespace tlv {
@@ -20,6 +22,7 @@ Application::Application(const QString& programFolder)
       frame_(std::make_unique<MainWindow>(workspace_, commands_))
 {
     RegisterSubsystems(workspace_, commands_);
+    instrument_ = RegisterInstrumentCommands(workspace_, commands_);
 }
 
 Application::~Application() = default;

@@ -8,6 +8,7 @@
 
 namespace tlv {
 
+class Instrument;
 class MainWindow;
 class Prompter;
 
@@ -28,6 +29,8 @@ public:
 private:
     Workspace workspace_;
     Commands commands_;
+    // Declared before the frame, so that it outlives anything the frame's closing does.
+    std::unique_ptr<Instrument> instrument_;
     std::unique_ptr<MainWindow> frame_;
 };
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -36,6 +37,18 @@ private:
     const DialogForm& form_;
     QString name_;
 };
+
+// A label's own text and background colours, where its form gives them.
+void ApplyColours(QLabel& label, const Control& control)
+{
+    QPalette palette = label.parentWidget()->palette();
+    if (control.foreground.isValid())
+        palette.setColor(QPalette::WindowText, control.foreground);
+    if (control.background.isValid())
+        palette.setColor(QPalette::Window, control.background);
+    label.setPalette(palette);
+    label.setAutoFillBackground(control.background.isValid());
+}
 
 }  // namespace
 
@@ -131,6 +144,9 @@ void FormDialog::build()
         case ControlKind::Picture:
             widget = new PictureBox(form_, name, this);
             break;
+        case ControlKind::Frame:
+            widget = new QGroupBox(this);
+            break;
         }
         widget->setObjectName(name);
         widget->setGeometry(control.geometry);
@@ -147,10 +163,17 @@ void FormDialog::refresh()
         widget->setEnabled(control.enabled);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(control.text);
+            ApplyColours(*label, control);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frame->setTitle(control.text);
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             if (edit->text() != control.text)
                 edit->setText(control.text);
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            // The drop-down opens at the item shown, when the text is one.
+            const int item = list->findText(control.text);
+            if (item >= 0 && list->currentIndex() != item)
+                list->setCurrentIndex(item);
             if (list->currentText() != control.text)
                 list->setEditText(control.text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -181,12 +204,13 @@ bool FormDialog::eventFilter(QObject* watched, QEvent* event)
 void FormDialog::reject()
 {
     // Escape and the close box act as the form's Cancel button when it has one.
-    if (!form_.control("cmdCancel")) {
+    const QString cancel = form_.cancelButton();
+    if (!form_.control(cancel)) {
         QDialog::reject();
         return;
     }
     if (!form_.isClosed())
-        form_.click("cmdCancel");
+        form_.click(cancel);
     if (form_.isClosed())
         QDialog::reject();
 }

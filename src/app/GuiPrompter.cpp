@@ -7,6 +7,7 @@
 #include <QSpacerItem>
 #include <QPrintDialog>
 
+#include "app/DownloadWindow.h"
 #include "app/FormDialog.h"
 #include "app/HelpViewer.h"
 #include "app/PrinterTarget.h"
@@ -168,6 +169,14 @@ void GuiPrompter::pumpWait()
 void GuiPrompter::closeWait()
 {
     delete wait_;
+}
+
+void GuiPrompter::showDownload(ProgressWork& work)
+{
+    DownloadWindow window(DataFilePath(QCoreApplication::applicationDirPath(), "Down.gif"), work,
+                          parent_);
+    work.start();
+    window.exec();
 }
 
 }  // namespace tlv

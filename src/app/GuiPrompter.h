@@ -28,6 +28,7 @@ public:
     void showWait() override;
     void pumpWait() override;
     void closeWait() override;
+    void showDownload(ProgressWork& work) override;
 
 private:
     QWidget* parent_;

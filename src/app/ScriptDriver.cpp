@@ -14,6 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/PrinterTarget.h"
 #include "files/SafeSave.h"
+#include "instrument/SerialSettings.h"
 #include "model/ScriptError.h"
 #include "model/CommandNames.h"
 #include "model/CommandSets.h"
@@ -391,6 +392,8 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         showStatus();
     else if (what == "system")
         showSystem();
+    else if (what == "link")
+        showLink();
     else if (what == "dialog") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
@@ -447,6 +450,20 @@ void ScriptDriver::showSystem()
 {
     for (int i = 0; i < 5; ++i)
         out_ << "OsVersionText(" << i << ") = " << ws_.OsVersionText[static_cast<size_t>(i)] << "\n";
+}
+
+void ScriptDriver::showLink()
+{
+    const LinkState& link = ws_.link;
+    out_ << "InterfaceType = " << link.InterfaceType << "\n"
+         << "ComPortNo = " << link.ComPortNo << "\n"
+         << "ComBaudText = " << link.ComBaudText << "\n"
+         << "SerialSettings = "
+         << (link.ComBaudText.isEmpty() ? QString() : SerialSettingsText(link.ComBaudText)) << "\n"
+         << "SerialDevice = " << SerialDevicePath(link.ComPortNo) << "\n"
+         << "ChannelMode = " << Flag(link.ChannelMode) << "\n"
+         << "GpibReady = " << Flag(link.GpibReady) << "\n"
+         << "SiclReady = " << Flag(link.SiclReady) << "\n";
 }
 
 void ScriptDriver::showCommands()
@@ -506,6 +523,10 @@ void ScriptDriver::showDialog(const DialogForm& dialog)
             out_ << (c.selected ? " selected" : " unselected");
         if (c.kind == ControlKind::UpDown)
             out_ << " value " << c.value;
+        if (c.foreground.isValid())
+            out_ << " color " << c.foreground.name();
+        if (c.background.isValid())
+            out_ << " back " << c.background.name();
         out_ << "\n";
     }
 }

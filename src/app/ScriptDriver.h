@@ -64,6 +64,7 @@ private:
     void showPlot();
     void showStatus();
     void showSystem();
+    void showLink();
     void showDialog(const DialogForm& dialog);
     void showPicture(const Line& line, const DialogForm& dialog);
 

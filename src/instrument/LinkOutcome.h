@@ -12,6 +12,11 @@ namespace tlv {
 inline const QString kPortUnavailableMessage =
     "Port is not Supported or is being used by another device";
 inline const QString kNoInstrumentMessage = "No instruments found.";
+// The serial line has no port or no baud rate chosen in this run.
+inline const QString kSerialUnsetMessage = "Setting Serial Port or Baud Rate ";
+// An IEEE-488 card is current but no instrument was identified on it.
+inline const QString kNoCardChannelMessage = "Not GPIB Setting";
+inline const QString kNoCardDownloadMessage = "Select an Interface Type";
 
 struct LinkOutcome {
     enum class Status { Done, Cancelled, Failed };

@@ -72,7 +72,11 @@ QString SerialDevicePath(int portNumber)
     if (portNumber < 1 || portNumber > 4)
         return {};
     const QString chosen = qEnvironmentVariable(qPrintable(QString("TOLVENAR_COM%1").arg(portNumber)));
-    return chosen.isEmpty() ? QString("/dev/ttyS%1").arg(portNumber - 1) : chosen;
+    if (chosen.isEmpty())
+        return QString("/dev/ttyS%1").arg(portNumber - 1);
+    // A bare name is a device in /dev, as the serial port itself reads it.
+    const bool path = chosen.startsWith('/') || chosen.startsWith("./") || chosen.startsWith("../");
+    return path ? chosen : "/dev/" + chosen;
 }
 
 }  // namespace tlv

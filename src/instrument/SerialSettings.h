@@ -25,8 +25,9 @@ std::optional<SerialSettings> ParseSerialSettings(const QString& text, QString* 
 // The settings text the interface dialog makes of a baud rate: "9600" gives "9600,n,8,2".
 QString SerialSettingsText(const QString& baudText);
 
-// The device of COM1..COM4: $TOLVENAR_COM1..$TOLVENAR_COM4 when set and not empty, otherwise
-// /dev/ttyS0../dev/ttyS3. Empty for any other port number.
+// The device of COM1..COM4: $TOLVENAR_COM1..$TOLVENAR_COM4 when set and not empty (a bare name
+// such as ttyUSB0 is taken from /dev), otherwise /dev/ttyS0../dev/ttyS3. Empty for any other
+// port number.
 QString SerialDevicePath(int portNumber);
 
 }  // namespace tlv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -12,7 +13,7 @@ class QPainter;
 
 namespace tlv {
 
-enum class ControlKind { Label, TextBox, List, UpDown, Button, Option, Check, Picture };
+enum class ControlKind { Label, TextBox, List, UpDown, Button, Option, Check, Picture, Frame };
 
 // One control of a dialog: what a user sees of it, and its place in the dialog (pixels).
 struct Control {
@@ -26,6 +27,7 @@ struct Control {
     QStringList items;      // lists
     QString buddy;          // up-downs: the text box they write; options: their group
     int value = 0, minimum = 0, maximum = 0, step = 1;  // up-downs
+    QColor foreground, background;  // labels; invalid: the dialog's own colours
 };
 
 // A modal dialog as plain state: controls by name and the reactions to a user's input. The
@@ -56,6 +58,8 @@ public:
     // Where the dialog's top-left corner goes, given the frame window's outer geometry (pixels);
     // nothing leaves the placement to the window system.
     virtual std::optional<QPoint> placement(const QRect& frame) const;
+    // The button that Escape and the close box press.
+    virtual QString cancelButton() const { return QStringLiteral("cmdCancel"); }
 
     // The view refreshes itself from the controls after this is called.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
@@ -66,7 +70,8 @@ protected:
     DialogForm(QString caption, QSize size) : caption_(std::move(caption)), size_(size) {}
 
     Control& add(Control control);
-    Control& add(const QString& name, ControlKind kind, const QRect& geometry, const QString& text = {});
+    Control& add(const QString& name, ControlKind kind, const QRect& geometry,
+                 const QString& text = {});
     Control& at(const QString& name);
     QString text(const QString& name) const;
     void setText(const QString& name, const QString& text);

@@ -29,6 +29,22 @@ public:
     virtual QString pdfPath() const = 0;
 };
 
+// Work shown by the progress window frmDown: it runs off the user-interface thread, counts its
+// progress and can be asked to stop.
+class ProgressWork {
+public:
+    virtual ~ProgressWork() = default;
+    // Begins the work on a thread of its own.
+    virtual void start() = 0;
+    virtual bool finished() const = 0;
+    // Blocks until the work has ended.
+    virtual void wait() = 0;
+    // Asks the work to stop as soon as it can.
+    virtual void cancel() = 0;
+    // What the window shows beside its animation ("120 values sent of 1000").
+    virtual QString progressText() const = 0;
+};
+
 // Everything the logic asks of the user. The frame answers with Qt dialogs; the script driver
 // and the tests answer from a queue and record every prompt.
 class Prompter {
@@ -53,6 +69,10 @@ public:
     virtual void showWait() {}
     virtual void pumpWait() {}
     virtual void closeWait() {}
+
+    // The progress window frmDown: starts the work and shows the window modally, so that nothing
+    // else runs, until the work has ended.
+    virtual void showDownload(ProgressWork& work) = 0;
 };
 
 }  // namespace tlv

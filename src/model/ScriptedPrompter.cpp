@@ -137,4 +137,12 @@ void ScriptedPrompter::closeWait()
     record("wait closed");
 }
 
+void ScriptedPrompter::showDownload(ProgressWork& work)
+{
+    record("download shown");
+    work.start();
+    work.wait();
+    record("download closed");
+}
+
 }  // namespace tlv

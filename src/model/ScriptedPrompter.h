@@ -56,6 +56,8 @@ public:
     void showWait() override;
     void pumpWait() override { ++waitPumped; }
     void closeWait() override;
+    // Runs the work to its end between "download shown" and "download closed".
+    void showDownload(ProgressWork& work) override;
 
 private:
     struct Queued {

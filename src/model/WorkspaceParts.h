@@ -90,11 +90,17 @@ struct FileState {
 
 // The instrument link's settings and readiness.
 struct LinkState {
-    int InterfaceType = 0;
-    int ComPortNo = 1;
+    int InterfaceType = 0;  // 0 serial line, 1 NI card, 2 Agilent card
+    int ComPortNo = 1;      // COM1..COM4; 0 not chosen
+    QString ComBaudText;    // "9600"; empty until the interface dialog is confirmed in this run
+    int GpibBoard = -1;     // the NI board that answered; -1 none
     int GpibAddress = 1;
     bool GpibReady = false;
+    int SiclSession = 0;
     bool SiclReady = false;
+    bool ChannelMode = false;  // false: channel 1 ("F0"); true: channel 2 ("F1")
+    // The Channel Setting dialog's last confirmed choice, for the rest of the run.
+    bool ChannelRemembered = false;
 };
 
 }  // namespace tlv

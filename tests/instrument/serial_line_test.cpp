@@ -91,6 +91,11 @@ TEST(SerialSettings, PortNumbersNameDevices)
     qputenv("TOLVENAR_COM4", "");
     EXPECT_EQ(SerialDevicePath(2), "/dev/ttyUSB0");
     EXPECT_EQ(SerialDevicePath(4), "/dev/ttyS3");
+    for (const auto& [given, device] : {std::pair{"ttyUSB1", "/dev/ttyUSB1"},
+                                        std::pair{"./ktr", "./ktr"}, std::pair{"../ktr", "../ktr"}}) {
+        qputenv("TOLVENAR_COM2", given);
+        EXPECT_EQ(SerialDevicePath(2), device);
+    }
     qunsetenv("TOLVENAR_COM2");
     qunsetenv("TOLVENAR_COM4");
     EXPECT_EQ(SerialDevicePath(0), "");

@@ -30,6 +30,31 @@ QString SystemError(const char* what)
 
 }  // namespace
 
+QString PseudoTerminal::lineSettings() const
+{
+    termios t{};
+    if (device_ < 0 || tcgetattr(device_, &t) != 0)
+        return {};
+    static const std::pair<speed_t, int> kSpeeds[] = {
+        {B300, 300},     {B600, 600},     {B1200, 1200},     {B2400, 2400},
+        {B4800, 4800},   {B9600, 9600},   {B19200, 19200},   {B38400, 38400},
+        {B57600, 57600}, {B115200, 115200}, {B230400, 230400}};
+    int baud = 0;
+    for (const auto& [code, rate] : kSpeeds)
+        if (cfgetospeed(&t) == code)
+            baud = rate;
+    const char parity = !(t.c_cflag & PARENB) ? 'n' : (t.c_cflag & PARODD) ? 'o' : 'e';
+    const int dataBits = (t.c_cflag & CSIZE) == CS5   ? 5
+                         : (t.c_cflag & CSIZE) == CS6 ? 6
+                         : (t.c_cflag & CSIZE) == CS7 ? 7
+                                                      : 8;
+    return QString("%1,%2,%3,%4")
+        .arg(baud)
+        .arg(parity)
+        .arg(dataBits)
+        .arg(t.c_cflag & CSTOPB ? 2 : 1);
+}
+
 PseudoTerminal::~PseudoTerminal()
 {
     close();

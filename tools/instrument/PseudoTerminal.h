@@ -20,6 +20,8 @@ public:
     int master() const { return master_; }
     // The device the program opens: /dev/pts/N.
     QString devicePath() const { return devicePath_; }
+    // The settings the program gave the line, as "19200,n,8,2"; empty when they cannot be read.
+    QString lineSettings() const;
     // From now on the program's writes block.
     void stopSender();
 

@@ -47,6 +47,8 @@ VirtualInstrument::Next VirtualInstrument::command(const QByteArray& raw)
     if (text.endsWith('\r'))
         text.chop(1);
     QJsonObject fields{{"command", Text(text)}, {"raw", Text(raw)}};
+    if (lineSettings_)
+        fields["line"] = lineSettings_();
     static const std::array<QByteArray, 8> kPlain = {"A4", "F0", "F1", "G0",
                                                      "V0X", "T0", "EE0", "K0"};
     static const QRegularExpression kLength("^V2([0-9]+)$");
@@ -100,6 +102,15 @@ VirtualInstrument::Next VirtualInstrument::dataByte(char byte)
     if (data_.size() == expected_)
         finishData();
     return Next::Continue;
+}
+
+void VirtualInstrument::dropData()
+{
+    log_.write("incomplete", {{"channel", channel_},
+                              {"values", data_.size() / 2},
+                              {"expected", expected_ / 2}});
+    inData_ = false;
+    data_.clear();
 }
 
 void VirtualInstrument::finishData()

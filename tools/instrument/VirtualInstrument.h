@@ -24,6 +24,12 @@ public:
     VirtualInstrument(const Options& options, EventLog& log, Reply reply);
 
     Next take(char byte);
+    // A data block that stopped coming (the sender cancelled) is dropped, so that the next
+    // command is read as one.
+    bool waitingForData() const { return inData_; }
+    void dropData();
+    // What every command event gives as "line": the settings the program set the line to.
+    void setLineSettings(std::function<QString()> line) { lineSettings_ = std::move(line); }
 
 private:
     Next command(const QByteArray& raw);
@@ -33,6 +39,7 @@ private:
     const Options& options_;
     EventLog& log_;
     Reply reply_;
+    std::function<QString()> lineSettings_;
     QByteArray line_;
     int channel_ = 1;
     bool inData_ = false;

@@ -43,21 +43,31 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
         if (::write(pty.master(), bytes.constData(), static_cast<size_t>(bytes.size())) < 0)
             std::perror("tolvenar-instrument: reply");
     });
+    // Read as the bytes arrive: the program may close the port, which puts the old settings
+    // back, before a paced command is taken.
+    QString line;
+    instrument.setLineSettings([&line] { return line; });
     bool taking = true;
+    // A data block with no byte for this long has been given up by its sender.
+    constexpr auto kDataGap = std::chrono::seconds(1);
+    auto lastTaken = Clock::now();
     char buffer[4096];
     while (!gStop) {
         pollfd fd{pty.master(), static_cast<short>(taking ? POLLIN : 0), 0};
         const timespec timeout = PollTimeout(pacer, Clock::now());
         if (::ppoll(&fd, 1, &timeout, nullptr) > 0 && (fd.revents & POLLIN)) {
             const ssize_t n = ::read(pty.master(), buffer, sizeof buffer);
-            if (n > 0)
+            if (n > 0) {
+                line = pty.lineSettings();
                 pacer.push(buffer, static_cast<size_t>(n), Clock::now());
+            }
         }
         const auto now = Clock::now();
         while (taking) {
             const auto byte = pacer.next(now);
             if (!byte)
                 break;
+            lastTaken = now;
             switch (instrument.take(*byte)) {
             case VirtualInstrument::Next::Continue:
                 break;
@@ -74,6 +84,8 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
                 return;
             }
         }
+        if (taking && instrument.waitingForData() && !pacer.nextDue() && now - lastTaken > kDataGap)
+            instrument.dropData();
     }
     log.write("exit", {{"reason", "signal"}});
 }

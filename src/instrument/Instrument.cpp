@@ -1,0 +1,126 @@
+#include "instrument/Instrument.h"
+
+#include "instrument/DownloadProgress.h"
+#include "instrument/SerialPath.h"
+#include "model/EditPath.h"
+#include "model/Prompter.h"
+#include "model/Workspace.h"
+
+namespace tlv {
+
+Instrument::Instrument(Workspace& ws) : ws_(ws)
+{
+    paths_[Serial] = std::make_unique<SerialPath>();
+}
+
+void Instrument::setPath(int interfaceType, std::unique_ptr<InterfacePath> path)
+{
+    paths_.at(static_cast<size_t>(interfaceType)) = std::move(path);
+}
+
+InterfacePath* Instrument::path(int interfaceType) const
+{
+    if (interfaceType < Serial || interfaceType > AgilentCard)
+        return nullptr;
+    return paths_[static_cast<size_t>(interfaceType)].get();
+}
+
+QString Instrument::InterfaceName(int interfaceType)
+{
+    switch (interfaceType) {
+    case Serial: return "RS-232";
+    case NiCard: return "National Instrument IEEE-488 Card";
+    case AgilentCard: return "Agilent IEEE-488 Card";
+    }
+    return {};
+}
+
+bool* Instrument::readyFlag(int interfaceType) const
+{
+    switch (interfaceType) {
+    case NiCard: return &ws_.link.GpibReady;
+    case AgilentCard: return &ws_.link.SiclReady;
+    }
+    return nullptr;
+}
+
+void Instrument::closeReadyCards(int except)
+{
+    for (int card : {NiCard, AgilentCard}) {
+        bool* ready = readyFlag(card);
+        if (card == except || !*ready)
+            continue;
+        if (InterfacePath* p = path(card))
+            p->Close(ws_);
+        *ready = false;
+    }
+}
+
+bool Instrument::Identify(int interfaceType)
+{
+    InterfacePath* p = path(interfaceType);
+    if (!p) {
+        ws_.prompter->message("The " + InterfaceName(interfaceType) + " is not available.", "TLV",
+                              Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
+    const bool found = p->Identify(ws_);
+    if (bool* ready = readyFlag(interfaceType))
+        *ready = found;
+    if (!found)
+        return false;
+    closeReadyCards(interfaceType);
+    ws_.link.InterfaceType = interfaceType;
+    return true;
+}
+
+bool Instrument::SendChannel(bool channel2)
+{
+    const int type = ws_.link.InterfaceType;
+    if (bool* ready = readyFlag(type); ready && !*ready) {
+        ws_.prompter->message(kNoCardChannelMessage, "TLV", Buttons::Ok, Icon::None);
+        return false;
+    }
+    InterfacePath* p = path(type);
+    return p && p->SendChannel(ws_, channel2);
+}
+
+DownloadRequest MakeDownloadRequest(const Workspace& ws)
+{
+    const int count = PointsInEditBuffer(ws.edit);
+    const double* values = ws.edit.WaveText.values();
+    return {std::vector<double>(values, values + count), ws.link.ChannelMode ? 1 : 0,
+            ws.OsVersionText[2]};
+}
+
+void Instrument::SendWaveform()
+{
+    const int type = ws_.link.InterfaceType;
+    if (bool* ready = readyFlag(type); ready && !*ready) {
+        ws_.prompter->message(kNoCardDownloadMessage, "TLV", Buttons::Ok, Icon::None);
+        return;
+    }
+    InterfacePath* p = path(type);
+    if (!p)
+        return;
+    std::optional<DownloadWork> work = p->PrepareDownload(ws_);
+    if (!work)
+        return;
+    DownloadProgress progress(std::move(*work), MakeDownloadRequest(ws_));
+    ws_.prompter->showDownload(progress);
+    const LinkOutcome& outcome = progress.outcome();
+    p->DownloadEnded(ws_, outcome);
+    if (outcome.done() || outcome.message.isEmpty())
+        return;
+    const Icon icon = outcome.status == LinkOutcome::Status::Cancelled ? Icon::Information
+                      : outcome.failure == LinkFailure::CannotOpen  ? Icon::None
+                                                                     : Icon::Exclamation;
+    ws_.prompter->message(outcome.message, "TLV", Buttons::Ok, icon);
+}
+
+void Instrument::closeInstrumentLink()
+{
+    closeReadyCards(-1);
+}
+
+}  // namespace tlv

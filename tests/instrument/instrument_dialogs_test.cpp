@@ -1,0 +1,374 @@
+// The Setting Interface and Channel Setting dialogs and Send Waveform, through their forms and
+// the instrument, on pseudo-terminals served by the virtual instrument.
+#include <gtest/gtest.h>
+
+#include "VirtualInstrumentProcess.h"
+#include "instrument/ChannelForm.h"
+#include "instrument/Instrument.h"
+#include "instrument/InterfaceForm.h"
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
+
+namespace tlv {
+namespace {
+
+const QString kMissingDevice = "/nonexistent/tty";
+const QString kUnset = "message TLV | Setting Serial Port or Baud Rate  | OK | none";
+
+// Points COMn at a device while it lives.
+class PortDevice {
+public:
+    PortDevice(int port, const QString& device) : name_(QString("TOLVENAR_COM%1").arg(port).toLatin1())
+    {
+        qputenv(name_.constData(), device.toLocal8Bit());
+    }
+    ~PortDevice() { qunsetenv(name_.constData()); }
+
+private:
+    QByteArray name_;
+};
+
+// An IEEE-488 card that answers as the test says and records what it was asked.
+class FakeCard : public InterfacePath {
+public:
+    bool answers = true;
+    QStringList calls;
+
+    bool Identify(Workspace&) override { return record("identify"); }
+    void Close(Workspace&) override { calls << "close"; }
+    bool SendChannel(Workspace&, bool channel2) override { return record(channel2 ? "F1" : "F0"); }
+    std::optional<DownloadWork> PrepareDownload(Workspace&) override
+    {
+        calls << "download";
+        return [](const DownloadRequest&, LinkControl&) { return LinkOutcome{}; };
+    }
+
+private:
+    bool record(const QString& call)
+    {
+        calls << call;
+        return answers;
+    }
+};
+
+class InstrumentDialogs : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ws.prompter = &prompter;
+        ASSERT_NE(ws.New(), nullptr);
+        std::vector<double> ramp(1000);
+        for (size_t i = 0; i < ramp.size(); ++i)
+            ramp[i] = -5.0 + 0.01 * static_cast<double>(i);
+        test::FillWaveform(ws, ramp);
+    }
+
+    QStringList prompts() const { return test::Prompts(prompter.shown); }
+    // The serial line as the interface dialog leaves it.
+    void configure(const QString& baud = "19200", int port = 1)
+    {
+        ws.link.InterfaceType = Instrument::Serial;
+        ws.link.ComBaudText = baud;
+        ws.link.ComPortNo = port;
+    }
+    bool confirm(const char* option)
+    {
+        InterfaceForm form(ws, instrument);
+        form.click(option);
+        form.click("cmdOk");
+        return form.isClosed();
+    }
+    FakeCard& plugCard(int type)
+    {
+        auto card = std::make_unique<FakeCard>();
+        FakeCard& plugged = *card;
+        instrument.setPath(type, std::move(card));
+        return plugged;
+    }
+
+    ScriptedPrompter prompter;
+    Workspace ws;
+    Instrument instrument{ws};
+};
+
+QStringList Commands(const VirtualInstrumentProcess& vi, size_t count)
+{
+    QStringList raw;
+    for (const QJsonObject& e : vi.awaitEvents("command", count))
+        raw << e["raw"].toString();
+    return raw;
+}
+
+// ---- Setting Interface ------------------------------------------------------------------------
+
+TEST_F(InstrumentDialogs, SerialOkProbesTheChosenPortAtTheChosenRate)
+{
+    VirtualInstrumentProcess vi;
+    PortDevice com2(2, vi.device());
+    InterfaceForm form(ws, instrument);
+    form.pick("cboSerialPort", "COM2");
+    EXPECT_EQ(form.control("lblDevicePath")->text, vi.device());
+    form.pick("cboRate", "19200 BPS");
+    ws.link.InterfaceType = Instrument::AgilentCard;  // what was current before
+    form.click("cmdOk");
+
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_TRUE(prompts().isEmpty());
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::Serial);
+    EXPECT_EQ(ws.link.ComPortNo, 2);
+    EXPECT_EQ(ws.link.ComBaudText, "19200");
+    const auto commands = vi.awaitEvents("command", 1);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0]["raw"].toString(), "A0?\r\n");
+    EXPECT_EQ(commands[0]["line"].toString(), "19200,n,8,2");
+}
+
+TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
+{
+    ws.link.InterfaceType = Instrument::AgilentCard;
+    {
+        VirtualInstrumentProcess silent({"--fault", "silent"});
+        PortDevice com1(1, silent.device());
+        EXPECT_FALSE(confirm("opRS"));
+        EXPECT_EQ(Commands(silent, 1), QStringList{"A0?\r\n"});
+    }
+    PortDevice com1(1, kMissingDevice);
+    EXPECT_FALSE(confirm("opRS"));
+    EXPECT_EQ(prompts(),
+              QStringList({"message TLV | No instruments found. | OK | exclamation",
+                           "message TLV | Port is not Supported or is being used by another device"
+                           " | OK | none"}));
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::AgilentCard);
+    EXPECT_EQ(ws.link.ComBaudText, "9600");  // taken before the probe, as the dialog always has
+}
+
+TEST_F(InstrumentDialogs, EveryRateAndPortAndWhatIsRefused)
+{
+    PortDevice com1(1, kMissingDevice);
+    PortDevice com3(3, "ttyUSB7");
+    InterfaceForm form(ws, instrument);
+    EXPECT_EQ(form.control("cboRate")->text, "9600 BPS");
+    for (const QString& item : form.control("cboRate")->items) {
+        form.pick("cboRate", item);
+        form.click("cmdOk");
+        EXPECT_EQ(ws.link.ComBaudText, item.section(' ', 0, 0));
+    }
+    const QStringList devices = {kMissingDevice, "/dev/ttyS1", "/dev/ttyUSB7", "/dev/ttyS3"};
+    for (int port = 1; port <= 4; ++port) {
+        form.pick("cboSerialPort", QString("COM%1").arg(port));
+        EXPECT_EQ(form.control("lblDevicePath")->text, devices[port - 1]);
+    }
+    EXPECT_EQ(form.control("cboRate")->items,
+              QStringList({"2400 BPS", "4800 BPS", "9600 BPS", "19200 BPS"}));
+    prompter.shown.clear();
+
+    // A port that is no COM1..COM4 leaves the port; a rate the line cannot take is refused.
+    form.type("cboSerialPort", "COM7");
+    EXPECT_EQ(form.control("lblDevicePath")->text, "(no such port)");
+    form.type("cboRate", "fast BPS");
+    form.click("cmdOk");
+    EXPECT_FALSE(form.isClosed());
+    EXPECT_EQ(ws.link.ComBaudText, "19200");
+    EXPECT_EQ(ws.link.ComPortNo, 1);
+    EXPECT_TRUE(prompts().value(0).startsWith("message TLV | Invalid serial settings \"fast,n,8,2\""));
+
+    // No rate at all closes the dialog with its message, changing nothing.
+    form.type("cboRate", "");
+    form.click("cmdOk");
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_EQ(prompts().value(1), "message TLV | Setting baud rate | OK | none");
+    EXPECT_EQ(ws.link.ComBaudText, "19200");
+
+    // Opening again shows the port and rate confirmed.
+    ws.link.ComPortNo = 3;
+    InterfaceForm again(ws, instrument);
+    EXPECT_EQ(again.control("cboSerialPort")->text, "COM3");
+    EXPECT_EQ(again.control("cboRate")->text, "19200 BPS");
+}
+
+// The colours of each label, greyed and not, are compared in the instrument-download script.
+TEST_F(InstrumentDialogs, TheSerialPartGreysWhileACardIsChosen)
+{
+    ws.link.ComBaudText = "4800";
+    ws.link.InterfaceType = Instrument::NiCard;
+    InterfaceForm form(ws, instrument);
+    EXPECT_TRUE(form.control("opGPIB")->selected);
+    EXPECT_EQ(form.control("cboRate")->text, "9600 BPS");  // a card keeps the list's first text
+    for (const char* option : {"opGPIB", "opRS", "opGpibHp", "opRS"}) {
+        form.click(option);
+        const bool grey = option != QString("opRS");
+        EXPECT_EQ(form.control("Frame2")->enabled, !grey);
+        EXPECT_EQ(form.control("cboRate")->enabled, !grey);
+        EXPECT_EQ(form.control("Label1")->foreground, grey ? QColor(0x808080) : QColor(Qt::black));
+        EXPECT_EQ(form.control("Label9")->background, grey ? QColor(0xE0E0E0) : QColor(0xFFFFC0));
+    }
+}
+
+TEST_F(InstrumentDialogs, OkStoresTheBufferAndBothButtonsLetThePlotDraw)
+{
+    PortDevice com1(1, kMissingDevice);
+    WritePoints(ws.edit, 1000, {4.5});  // edited but not yet stored
+    ws.edit.DrawSuspended = true;
+    InterfaceForm form(ws, instrument);
+    form.click("cmdOk");
+    EXPECT_FALSE(ws.edit.DrawSuspended);
+    EXPECT_EQ(CountStore(ws.activeSlot()->store), 1001);
+    EXPECT_DOUBLE_EQ(ws.activeSlot()->store[1000], 4.5);
+
+    ws.edit.DrawSuspended = true;
+    form.click("cmdCancel");
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_FALSE(ws.edit.DrawSuspended);
+}
+
+TEST_F(InstrumentDialogs, CardsBecomeCurrentAndCloseTheCardReadyBefore)
+{
+    EXPECT_FALSE(confirm("opGPIB"));
+    EXPECT_FALSE(confirm("opGpibHp"));
+    EXPECT_EQ(test::Messages(prompter.shown),
+              QStringList({"TLV | The National Instrument IEEE-488 Card is not available.",
+                           "TLV | The Agilent IEEE-488 Card is not available."}));
+
+    FakeCard& ni = plugCard(Instrument::NiCard);
+    FakeCard& agilent = plugCard(Instrument::AgilentCard);
+    EXPECT_TRUE(confirm("opGPIB"));
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::NiCard);
+    EXPECT_TRUE(ws.link.GpibReady);
+    EXPECT_TRUE(confirm("opGpibHp"));
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::AgilentCard);
+    EXPECT_TRUE(ws.link.SiclReady);
+    EXPECT_FALSE(ws.link.GpibReady);
+    EXPECT_EQ(ni.calls, QStringList({"identify", "close"}));
+
+    // A card that finds nothing is not ready and leaves the current interface.
+    ni.answers = false;
+    EXPECT_FALSE(confirm("opGPIB"));
+    EXPECT_FALSE(ws.link.GpibReady);
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::AgilentCard);
+
+    // The serial line found takes the ready card offline; so does the exit.
+    VirtualInstrumentProcess vi;
+    PortDevice com1(1, vi.device());
+    EXPECT_TRUE(confirm("opRS"));
+    EXPECT_FALSE(ws.link.SiclReady);
+    EXPECT_EQ(agilent.calls, QStringList({"identify", "close"}));
+    ni.answers = true;
+    EXPECT_TRUE(confirm("opGPIB"));
+    instrument.closeInstrumentLink();
+    EXPECT_FALSE(ws.link.GpibReady);
+    EXPECT_EQ(ni.calls.last(), "close");
+}
+
+// ---- Channel Setting ----------------------------------------------------------------------------
+
+TEST_F(InstrumentDialogs, ChannelGoesOutAtOnceAndIsRemembered)
+{
+    VirtualInstrumentProcess vi;
+    PortDevice com1(1, vi.device());
+    configure();
+    const auto choose = [&](const char* option, const char* shownFirst) {
+        ChannelForm form(ws, instrument);
+        EXPECT_TRUE(form.control(shownFirst)->selected);
+        form.click(option);
+        form.click("OKButton");
+        EXPECT_TRUE(form.isClosed());
+    };
+    choose("OptCh2", "OptCh1");
+    EXPECT_TRUE(ws.link.ChannelMode);
+    EXPECT_EQ(Commands(vi, 2), QStringList({"F1\r\n", "A4\r\n"}));
+    ws.link.ChannelMode = false;  // opening takes the remembered choice again
+    choose("OptCh1", "OptCh2");
+    EXPECT_FALSE(ws.link.ChannelMode);
+    EXPECT_FALSE(ws.link.ChannelRemembered);
+    EXPECT_EQ(Commands(vi, 4).mid(2), QStringList({"F0\r\n", "A4\r\n"}));
+    EXPECT_TRUE(prompts().isEmpty());
+}
+
+TEST_F(InstrumentDialogs, ChannelRefusedKeepsTheDialogAndTheChoice)
+{
+    const auto tryChannel2 = [&] {
+        ChannelForm form(ws, instrument);
+        form.click("OptCh2");
+        form.click("OKButton");
+        EXPECT_FALSE(form.isClosed());
+        form.click("CancelButton");
+        EXPECT_TRUE(form.isClosed());
+    };
+    configure("");
+    tryChannel2();
+    configure("9600", 0);
+    tryChannel2();
+    PortDevice com1(1, kMissingDevice);
+    configure();
+    tryChannel2();
+    ws.link.InterfaceType = Instrument::NiCard;
+    tryChannel2();
+    ws.link.InterfaceType = Instrument::AgilentCard;
+    ws.link.SiclReady = true;
+    FakeCard& agilent = plugCard(Instrument::AgilentCard);
+    agilent.answers = false;
+    tryChannel2();
+
+    const QStringList shown = prompts();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown.mid(0, 2), QStringList({kUnset, kUnset}));
+    EXPECT_TRUE(shown[2].startsWith("message TLV | " + kMissingDevice));
+    EXPECT_TRUE(shown[2].endsWith("\nPort is being used by another device | OK | none"));
+    EXPECT_EQ(shown[3], "message TLV | Not GPIB Setting | OK | none");
+    EXPECT_EQ(agilent.calls, QStringList{"F1"});
+    EXPECT_FALSE(ws.link.ChannelMode);
+    EXPECT_FALSE(ws.link.ChannelRemembered);
+}
+
+// ---- Send Waveform ------------------------------------------------------------------------------
+
+TEST_F(InstrumentDialogs, UnreadyInterfacesSendNothing)
+{
+    VirtualInstrumentProcess vi;
+    PortDevice com1(1, vi.device());
+    configure("");
+    instrument.SendWaveform();
+    configure("19200", 0);
+    instrument.SendWaveform();
+    ws.link.InterfaceType = Instrument::NiCard;
+    instrument.SendWaveform();
+    ws.link.InterfaceType = Instrument::AgilentCard;
+    instrument.SendWaveform();
+    const QString noCard = "message TLV | Select an Interface Type | OK | none";
+    EXPECT_EQ(prompts(), QStringList({kUnset, kUnset, noCard, noCard}));
+    EXPECT_TRUE(vi.events("command").empty());
+
+    // A ready card runs its download under the progress window.
+    FakeCard& agilent = plugCard(Instrument::AgilentCard);
+    ws.link.SiclReady = true;
+    prompter.shown.clear();
+    instrument.SendWaveform();
+    EXPECT_EQ(prompts(), QStringList({"download shown", "download closed"}));
+    EXPECT_EQ(agilent.calls, QStringList{"download"});
+}
+
+// A line that fails ends the download with a message naming it, never a hang.
+TEST_F(InstrumentDialogs, FailedDownloadsSayWhy)
+{
+    const std::pair<QStringList, QString> faults[] = {
+        {{"--fault", "disconnect=100"}, "message TLV | The download stopped after "},
+        {{"--fault", "stall"}, "message TLV | The download stopped after "},
+        {{}, "message TLV | Port is not Supported or is being used by another device | OK | none"},
+    };
+    for (const auto& [options, says] : faults) {
+        VirtualInstrumentProcess vi(options);
+        PortDevice com1(1, options.isEmpty() ? kMissingDevice : vi.device());
+        configure();
+        prompter.shown.clear();
+        instrument.SendWaveform();
+        const QStringList shown = prompts();
+        ASSERT_EQ(shown.size(), 3);
+        EXPECT_EQ(shown.mid(0, 2), QStringList({"download shown", "download closed"}));
+        EXPECT_TRUE(shown[2].startsWith(says)) << shown[2].toStdString();
+        if (!options.isEmpty())
+            EXPECT_TRUE(shown[2].endsWith("did not receive the whole waveform. | OK | exclamation"));
+    }
+}
+
+}  // namespace
+}  // namespace tlv
