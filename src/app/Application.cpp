@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <QFileInfo>
+
 #include "app/MainWindow.h"
 #include "files/FileCommands.h"
 #include "synthesis/SynthesisCommands.h"
@@ -27,6 +29,14 @@ void Application::startUp()
     commands_.startUp();
     frame_->syncCommands();
     frame_->statusChanged();
+}
+
+void Application::openFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        workspace_.opener->OpenFile(QFileInfo(path).absoluteFilePath());
+        frame_->syncCommands();
+    }
 }
 
 }  // namespace tlv

@@ -58,6 +58,10 @@ private:
     void showStatus();
     void showSystem();
     void showDialog(const DialogForm& dialog);
+    void showRecent();
+    void showFrame();
+    void showMenus();
+    void recent(const Line& line);
 
     int number(const Line& line, int index, const QString& what) const;
     double real(const Line& line, int index, const QString& what) const;

@@ -22,7 +22,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-int RunScript(const QString& scriptPath)
+int RunScript(const QString& scriptPath, const QStringList& files)
 {
     QStringList lines;
     QFile file;
@@ -44,6 +44,7 @@ int RunScript(const QString& scriptPath)
     app.setPrompter(&driver.prompter());
     app.startUp();
     app.frame().show();
+    app.openFiles(files);
     return driver.run(lines);
 }
 
@@ -61,6 +62,8 @@ int main(int argc, char** argv)
     const QCommandLineOption scriptOption(
         "script", "Runs the script FILE headless (- reads standard input).", "FILE");
     parser.addOption(scriptOption);
+    parser.addPositionalArgument("FILE", "A waveform file (.afc, .csv or .prn) to open in its own window.",
+                                 "[FILE...]");
     QCoreApplication::setApplicationName("Tolvenar");
     QCoreApplication::setApplicationVersion(TOLVENAR_VERSION);
     // The options are read before the application object exists (a script must choose the
@@ -86,13 +89,15 @@ int main(int argc, char** argv)
     }
 
     QApplication qapp(argc, argv);
+    const QStringList files = parser.positionalArguments();
     if (parser.isSet(scriptOption))
-        return RunScript(script);
+        return RunScript(script, files);
 
     tlv::Application app(QCoreApplication::applicationDirPath());
     tlv::GuiPrompter prompter(&app.frame());
     app.setPrompter(&prompter);
     app.startUp();
     app.frame().show();
+    app.openFiles(files);
     return qapp.exec();
 }

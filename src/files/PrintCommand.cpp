@@ -12,7 +12,6 @@
 
 namespace tlv {
 
-namespace {
 // Plot rows of every 32nd point of the edit buffer; an empty waveform still gives column 0.
 // A value beyond +/-5 V (an AFC file may hold any) is printed on the frame's edge rather than
 // off the page.
@@ -24,8 +23,6 @@ std::vector<double> PrintRows(const Workspace& ws)
         row = std::clamp(row, 0.0, static_cast<double>(kPlotHeight));
     return rows;
 }
-
-}  // namespace
 
 void FileCommands::Print()
 {

@@ -27,6 +27,10 @@ struct Control {
     int value = 0, minimum = 0, maximum = 0, step = 1;  // up-downs
 };
 
+// A control to add(): its name, kind, place and caption or text.
+Control MakeControl(const QString& name, ControlKind kind, const QRect& geometry,
+                    const QString& text = {});
+
 // A modal dialog as plain state: controls by name and the reactions to a user's input. The
 // Qt view and the script driver both work a form through the same few calls.
 class DialogForm {

@@ -58,17 +58,6 @@ double BoxValue(const QString& text)
     return TextToNumber(text.toStdString());
 }
 
-Control MakeControl(const char* name, ControlKind kind, const QRect& geometry,
-                    const char* text = "")
-{
-    Control control;
-    control.name = name;
-    control.kind = kind;
-    control.geometry = geometry;
-    control.text = text;
-    return control;
-}
-
 constexpr int kRowHeight = 32;
 constexpr int kTop = 16;
 
