@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/MainWindow.h"
@@ -34,7 +35,7 @@ void Application::startUp()
 void Application::openFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        workspace_.opener->OpenFile(QFileInfo(path).absoluteFilePath());
+        workspace_.opener->OpenFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
         frame_->syncCommands();
     }
 }

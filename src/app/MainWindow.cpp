@@ -42,6 +42,11 @@ MainWindow::MainWindow(Workspace& workspace, Commands& commands)
 
 MainWindow::~MainWindow()
 {
+    // Closing the window system's window hides the document windows, which the area reports as
+    // state changes and activations; by then the frame is no longer there to follow them.
+    mdi_->disconnect(this);
+    for (auto& [id, sub] : subWindows_)
+        sub->disconnect(this);
     ws_.commands.setListener(nullptr);
     ws_.file.Recent.setListener(nullptr);
     if (ws_.views == this)

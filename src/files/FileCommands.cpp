@@ -114,7 +114,7 @@ void FileCommands::readByKind(const QString& path)
 
 void FileCommands::remember(const QString& path)
 {
-    report(ws_.file.Recent.add(QFileInfo(path).absoluteFilePath()));
+    report(ws_.file.Recent.add(QDir::cleanPath(QFileInfo(path).absoluteFilePath())));
 }
 
 void FileCommands::report(const QString& recentFilesError)
