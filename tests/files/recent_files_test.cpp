@@ -1,10 +1,10 @@
-// The recent files list: its file, its order, and the File commands that feed and use it.
+// The recent files list: its file, its order, and the File commands that feed it. Picking an entry,
+// a vanished file and the list across runs are in tests/app/command_line_test.sh.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "commands/Commands.h"
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
 #include "model/RecentFiles.h"
@@ -98,10 +98,9 @@ protected:
     void SetUp() override
     {
         ws.prompter = &prompter;
-        ws.file.Recent.load(listFile());
+        ws.file.Recent.load(dir.filePath("config/recent-files"));
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-    QString listFile() const { return dir.filePath("config/recent-files"); }
     void write(const QString& name, const std::vector<double>& volts)
     {
         QFile file(path(name));
@@ -135,59 +134,6 @@ TEST_F(RecentFileCommands, OpenedAndSavedFilesAreListedImportedAndRefusedOnesAre
               (QStringList{"TLV | Cannot open " + path("missing.afc") + ": No such file or directory.",
                            "TLV | Cannot open " + path("notes.txt") +
                                ": Tolvenar opens .afc, .csv and .prn files."}));
-}
-
-TEST_F(RecentFileCommands, AVanishedFileIsReportedAndDropped)
-{
-    write("a.afc", {1.0});
-    write("b.afc", {-2.0});
-    files.OpenFile(path("a.afc"));
-    files.OpenFile(path("b.afc"));
-    ws.CloseAllForExit();
-    QFile::remove(path("b.afc"));
-
-    files.OpenRecentFile(0);
-    EXPECT_TRUE(ws.windows().empty());
-    EXPECT_EQ(Messages(prompter.shown),
-              QStringList{"TLV | Cannot open " + path("b.afc") +
-                          ": the file no longer exists; it is taken off the list of recent files."});
-    EXPECT_EQ(ws.file.Recent.paths(), QStringList{path("a.afc")});
-    EXPECT_EQ(ReadText(listFile()), path("a.afc") + "\n");
-
-    files.OpenRecentFile(0);
-    ASSERT_EQ(ws.windows().size(), 1u);
-    EXPECT_EQ(ws.activeWindow()->caption, "a.afc");
-    EXPECT_EQ(ws.edit.WaveText.value(0), 1.0);
-}
-
-TEST_F(RecentFileCommands, TheWindowLimitHoldsForEveryWayOfOpening)
-{
-    write("a.afc", {1.0});
-    for (int i = 0; i < 5; ++i)
-        files.OpenFile(path("a.afc"));
-    prompter.shown.clear();
-    files.OpenFile(path("a.afc"));
-    files.OpenRecentFile(0);
-    EXPECT_EQ(ws.windows().size(), 5u);
-    EXPECT_EQ(Messages(prompter.shown),
-              QStringList(2, "TLV | Too many open Windows.  Close some and try again"));
-}
-
-TEST(RecentFilesAtStartUp, TheListIsReadFromTheConfigurationFolder)
-{
-    QTemporaryDir config;
-    qputenv("TOLVENAR_CONFIG_DIR", config.path().toLocal8Bit());
-    QFile file(config.filePath("recent-files"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("/w/kept.afc\n");
-    file.close();
-    Workspace ws;
-    Commands commands(ws, config.path());
-    commands.startUp();
-    EXPECT_EQ(ws.file.Recent.paths(), QStringList{"/w/kept.afc"});
-    // com.ini keeps its three lines.
-    EXPECT_EQ(ReadText(config.filePath("com.ini")), "0\r\n1\r\n1\r\n");
-    qunsetenv("TOLVENAR_CONFIG_DIR");
 }
 
 }  // namespace
