@@ -1,5 +1,8 @@
 #include "app/Application.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "app/MainWindow.h"
 #include "editing/MathCommands.h"
 #include "files/FileCommands.h"
@@ -32,6 +35,14 @@ void Application::startUp()
     commands_.startUp();
     frame_->syncCommands();
     frame_->statusChanged();
+}
+
+void Application::openFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        workspace_.opener->OpenFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+        frame_->syncCommands();
+    }
 }
 
 }  // namespace tlv

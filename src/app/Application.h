@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "commands/Commands.h"
@@ -25,6 +26,8 @@ public:
     void setPrompter(Prompter* prompter) { workspace_.prompter = prompter; }
     // Start-up work of the frame's Load.
     void startUp();
+    // Opens each file given on the command line in its own window, as Open would.
+    void openFiles(const QStringList& paths);
 
 private:
     Workspace workspace_;

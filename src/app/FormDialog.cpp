@@ -83,9 +83,13 @@ void FormDialog::build()
         const QString name = control.name;
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case ControlKind::Label:
-            widget = new QLabel(this);
+        case ControlKind::Label: {
+            auto* label = new QLabel(this);
+            // A label with room for two lines wraps its text, as a long message needs.
+            label->setWordWrap(control.geometry.height() >= 2 * label->fontMetrics().height());
+            widget = label;
             break;
+        }
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(this);
             connect(edit, &QLineEdit::textEdited, this,

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +34,8 @@ MainWindow::MainWindow(Workspace& workspace, Commands& commands)
     ws_.views = this;
     commands_.setFrame(this);
     ws_.commands.setListener([this] { scheduleSync(); });
+    ws_.file.Recent.setListener([this] { rebuildRecentFiles(); });
+    rebuildRecentFiles();
     resize(1000, 720);
     syncCommands();
 }
@@ -46,6 +49,7 @@ MainWindow::~MainWindow()
         sub->removeEventFilter(this);
     }
     ws_.commands.setListener(nullptr);
+    ws_.file.Recent.setListener(nullptr);
     if (ws_.views == this)
         ws_.views = nullptr;
     commands_.setFrame(nullptr);
@@ -157,6 +161,7 @@ void MainWindow::scheduleSync()
 void MainWindow::syncCommands()
 {
     syncPending_ = false;
+    refreshDocumentMarks();
     const CommandState& state = ws_.commands;
     for (const MenuItemDefinition& item : MenuItems()) {
         QAction* action = menuActions_.at(item.name);
@@ -267,14 +272,17 @@ void MainWindow::windowChanged(DocumentWindow& window)
     if (!sub)
         return;
     mirroring_ = true;
-    sub->setWindowTitle(window.caption);
     applyWindowState(sub, window.state);
+    // A maximised window shows its caption in the frame's title alone: with a title of its own
+    // the area would add " - [caption]" to the frame's title a second time.
+    sub->setWindowTitle(window.state == WindowState::Maximized ? QString() : window.caption);
     mirroring_ = false;
     rebuildWindowList();
 }
 
 void MainWindow::plotChanged()
 {
+    refreshDocumentMarks();
     for (auto& [id, sub] : subWindows_)
         if (auto* view = qobject_cast<DocumentView*>(sub->widget())) {
             view->update();
@@ -297,23 +305,90 @@ void MainWindow::rebuildWindowList()
         menu->removeAction(action);
         delete action;
     }
-    int number = 1;
     bool first = true;
     for (const auto& window : ws_.windows()) {
         if (first) {
             windowList_->addAction(menu->addSeparator());
             first = false;
         }
-        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->caption));
+        QAction* action = menu->addAction(QString());
         action->setCheckable(true);
-        action->setChecked(window.get() == ws_.activeWindow());
         windowList_->addAction(action);
         const int id = window->id;
+        action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] {
             ws_.ActivateWindow(ws_.findWindow(id));
             syncCommands();
         });
     }
+    refreshDocumentMarks();
+}
+
+void MainWindow::refreshDocumentMarks()
+{
+    DocumentWindow* active = ws_.activeWindow();
+    const QString title = active ? "Tolvenar - " + active->caption.trimmed() : QStringLiteral("Tolvenar");
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    int number = 1;
+    for (QAction* action : windowList_->actions()) {
+        DocumentWindow* window = action->isSeparator() ? nullptr : ws_.findWindow(action->data().toInt());
+        if (!window)
+            continue;
+        // A changed document carries a star, as desktop editors mark theirs.
+        QString text = QStringLiteral("&%1 %2").arg(number++).arg(window->caption);
+        if (ws_.DocumentChanged(*window))
+            text += " *";
+        action->setText(text);
+        action->setChecked(window == active);
+    }
+}
+
+QList<QAction*> MainWindow::windowListActions() const
+{
+    QList<QAction*> entries;
+    for (QAction* action : windowList_->actions())
+        if (!action->isSeparator())
+            entries << action;
+    return entries;
+}
+
+void MainWindow::rebuildRecentFiles()
+{
+    QMenu* menu = menus_.at(Cmd::FileMenu.text());
+    for (QAction* action : recentFiles_) {
+        menu->removeAction(action);
+        delete action;
+    }
+    recentFiles_.clear();
+    // Between the separator above Exit and Exit itself, with a separator of their own.
+    QAction* exit = menuActions_.at(Cmd::Exit.text());
+    const QStringList& paths = ws_.file.Recent.paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString shown = menu->fontMetrics().elidedText(QDir::toNativeSeparators(paths[i]),
+                                                             Qt::ElideMiddle, 420);
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(shown).replace("&", "&&")), menu);
+        action->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        action->setStatusTip(paths[i]);
+        connect(action, &QAction::triggered, this, [this, i] {
+            if (ws_.opener)
+                ws_.opener->OpenRecentFile(i);
+            syncCommands();
+        });
+        menu->insertAction(exit, action);
+        recentFiles_ << action;
+    }
+    if (!paths.isEmpty())
+        recentFiles_ << menu->insertSeparator(exit);
+}
+
+QList<QAction*> MainWindow::recentFileActions() const
+{
+    QList<QAction*> entries;
+    for (QAction* action : recentFiles_)
+        if (!action->isSeparator())
+            entries << action;
+    return entries;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -37,6 +37,9 @@ public:
     QMdiSubWindow* subWindowOf(int windowId) const;
     DocumentView* viewOf(int windowId) const;
     QString statusText(int panel) const;
+    // The Window menu's list of documents and the File menu's recent files, as shown.
+    QList<QAction*> windowListActions() const;
+    QList<QAction*> recentFileActions() const;
 
     // DocumentViews
     void windowCreated(DocumentWindow& window) override;
@@ -61,6 +64,9 @@ private:
     void buildStatusBar();
     void scheduleSync();
     void rebuildWindowList();
+    void rebuildRecentFiles();
+    // The frame's title after the active document, and the window list's marks of changed ones.
+    void refreshDocumentMarks();
     void applyWindowState(QMdiSubWindow* sub, WindowState state);
     void onSubWindowActivated(QMdiSubWindow* sub);
     int windowIdOf(QMdiSubWindow* sub) const;
@@ -76,6 +82,7 @@ private:
     QLabel* panels_[5] = {};
     std::map<int, QMdiSubWindow*> subWindows_;
     QActionGroup* windowList_ = nullptr;
+    QList<QAction*> recentFiles_;  // the entries and the separator below them
     bool syncPending_ = false;
     bool mirroring_ = false;  // set while the frame follows the model, to ignore its own echoes
     bool quitting_ = false;

@@ -1,5 +1,6 @@
 #include "app/ScriptDriver.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -196,6 +197,8 @@ void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
         window(line);
     } else if (c == "select") {
         select(line);
+    } else if (c == "recent") {
+        recent(line);
     } else if (c == "frame") {
         if (line.rest != "close")
             throw ScriptError(line.number, "frame takes close");
@@ -394,6 +397,12 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         showSystem();
     else if (what == "link")
         showLink();
+    else if (what == "recent")
+        showRecent();
+    else if (what == "frame")
+        showFrame();
+    else if (what == "menus")
+        showMenus();
     else if (what == "dialog") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
@@ -542,6 +551,41 @@ void ScriptDriver::showPicture(const Line& line, const DialogForm& dialog)
     for (const QPointF& vertex : trace)
         out_ << QString::number(vertex.x(), 'f', 3) << " " << QString::number(vertex.y(), 'f', 3)
              << "\n";
+}
+
+void ScriptDriver::showRecent()
+{
+    const QStringList& paths = ws_.file.Recent.paths();
+    for (int i = 0; i < paths.size(); ++i)
+        out_ << "recent " << i + 1 << " " << paths[i] << "\n";
+}
+
+void ScriptDriver::showFrame()
+{
+    out_ << "title = " << frame_.windowTitle() << "\n";
+    for (QAction* action : frame_.windowListActions())
+        out_ << "list \"" << action->text() << "\"" << (action->isChecked() ? " checked" : "") << "\n";
+}
+
+void ScriptDriver::showMenus()
+{
+    for (const MenuItemDefinition& item : MenuItems()) {
+        QAction* action = frame_.menuAction(item.name);
+        out_ << item.name << " \"" << (action->isSeparator() ? QStringLiteral("-") : action->text()) << "\"";
+        if (!action->shortcut().isEmpty())
+            out_ << " " << action->shortcut().toString();
+        out_ << "\n";
+    }
+}
+
+void ScriptDriver::recent(const Line& line)
+{
+    need(line, 1);
+    const int entry = number(line, 0, "recent file number");
+    if (entry < 1 || entry > ws_.file.Recent.paths().size())
+        throw ScriptError(line.number, "no recent file " + line.words[0]);
+    if (ws_.opener)
+        ws_.opener->OpenRecentFile(entry - 1);
 }
 
 void ScriptDriver::render(const Line& line, DialogForm* dialog)

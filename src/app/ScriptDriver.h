@@ -67,6 +67,10 @@ private:
     void showLink();
     void showDialog(const DialogForm& dialog);
     void showPicture(const Line& line, const DialogForm& dialog);
+    void showRecent();
+    void showFrame();
+    void showMenus();
+    void recent(const Line& line);
 
     int number(const Line& line, int index, const QString& what) const;
     double real(const Line& line, int index, const QString& what) const;

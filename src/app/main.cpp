@@ -22,7 +22,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-int RunScript(const QString& scriptPath, bool keepGoing)
+int RunScript(const QString& scriptPath, bool keepGoing, const QStringList& files)
 {
     QStringList lines;
     QFile file;
@@ -46,6 +46,7 @@ int RunScript(const QString& scriptPath, bool keepGoing)
     app.setPrompter(&driver.prompter());
     app.startUp();
     app.frame().show();
+    app.openFiles(files);
     return driver.run(lines);
 }
 
@@ -66,6 +67,8 @@ int main(int argc, char** argv)
     const QCommandLineOption keepGoingOption(
         "keep-going", "With --script: skips a line that does not fit the program's state.");
     parser.addOption(keepGoingOption);
+    parser.addPositionalArgument("FILE", "A waveform file (.afc, .csv or .prn) to open in its own window.",
+                                 "[FILE...]");
     QCoreApplication::setApplicationName("Tolvenar");
     QCoreApplication::setApplicationVersion(TOLVENAR_VERSION);
     // The options are read before the application object exists (a script must choose the
@@ -91,13 +94,15 @@ int main(int argc, char** argv)
     }
 
     QApplication qapp(argc, argv);
+    const QStringList files = parser.positionalArguments();
     if (parser.isSet(scriptOption))
-        return RunScript(script, parser.isSet(keepGoingOption));
+        return RunScript(script, parser.isSet(keepGoingOption), files);
 
     tlv::Application app(QCoreApplication::applicationDirPath());
     tlv::GuiPrompter prompter(&app.frame());
     app.setPrompter(&prompter);
     app.startUp();
     app.frame().show();
+    app.openFiles(files);
     return qapp.exec();
 }

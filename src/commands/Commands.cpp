@@ -9,6 +9,7 @@
 #include "model/CommandSets.h"
 #include "model/OsVersion.h"
 #include "model/Prompter.h"
+#include "model/RecentFiles.h"
 #include "model/Settings.h"
 #include "model/Workspace.h"
 
@@ -146,6 +147,10 @@ void Commands::startUp()
     ws_.link.InterfaceType = settings.interfaceType;
     ws_.link.ComPortNo = settings.comPortNo;
     ws_.link.GpibAddress = settings.gpibAddress;
+
+    if (QString recentError = ws_.file.Recent.load(RecentFilesPath()); !recentError.isEmpty())
+        std::fprintf(stderr, "tolvenar: %s: %s\n", qPrintable(RecentFilesPath()),
+                     qPrintable(recentError));
 }
 
 void Commands::writeSettings(bool fixZeroes)

@@ -40,7 +40,7 @@ public:
     Result key(const QString& shortcut);
     bool knows(const QString& menuItem) const;
 
-    // Start-up: status bar, enabling, system name, slots and com.ini.
+    // Start-up: status bar, enabling, system name, slots, com.ini and the recent files.
     void startUp();
     // The frame's close (its close box, or after Exit): settings, link, windows.
     void closeFrame();

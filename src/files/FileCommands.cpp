@@ -1,6 +1,8 @@
 #include "files/FileCommands.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <cstdio>
 #include <memory>
 
 #include "commands/Commands.h"
@@ -54,28 +56,73 @@ std::optional<QString> FileCommands::chooseFileToRead(const QString& title, cons
 {
     ws_.file.FileName.clear();
     std::optional<QString> path = ws_.prompter->openFile(title, filter);
-    if (!path)
+    if (!path || !roomForWindow(*path))
         return std::nullopt;
-    ws_.file.FileName = *path;
+    return path;
+}
+
+bool FileCommands::roomForWindow(const QString& path)
+{
+    ws_.file.FileName = path;
     if (ws_.formsLoaded() >= 6) {
         ws_.prompter->message("Too many open Windows.  Close some and try again", "TLV", Buttons::Ok,
                               Icon::None);
-        return std::nullopt;
+        return false;
     }
-    return path;
+    return true;
 }
 
 void FileCommands::Open()
 {
-    std::optional<QString> path = chooseFileToRead("Open File", kOpenFilter);
-    if (!path)
+    if (std::optional<QString> path = chooseFileToRead("Open File", kOpenFilter))
+        readByKind(*path);
+}
+
+void FileCommands::OpenFile(const QString& path)
+{
+    if (roomForWindow(path))
+        readByKind(path);
+}
+
+void FileCommands::OpenRecentFile(int index)
+{
+    const QStringList& recent = ws_.file.Recent.paths();
+    if (index < 0 || index >= recent.size())
         return;
-    switch (KindOfPath(*path)) {
-    case FileKind::Afc: ReadAfc(*path); break;
-    case FileKind::Csv: ReadTable(*path, TableSeparators::Comma, false); break;
-    case FileKind::Prn: ReadTable(*path, TableSeparators::Tab, false); break;
-    case FileKind::Other: cannot("Cannot open", *path, "Tolvenar opens .afc, .csv and .prn files."); break;
+    const QString path = recent[index];
+    if (!QFileInfo::exists(path)) {
+        cannot("Cannot open", path, "the file no longer exists; it is taken off the list of recent files.");
+        report(ws_.file.Recent.remove(path));
+        return;
     }
+    OpenFile(path);
+}
+
+void FileCommands::readByKind(const QString& path)
+{
+    const size_t windowsBefore = ws_.windows().size();
+    switch (KindOfPath(path)) {
+    case FileKind::Afc: ReadAfc(path); break;
+    case FileKind::Csv: ReadTable(path, TableSeparators::Comma, false); break;
+    case FileKind::Prn: ReadTable(path, TableSeparators::Tab, false); break;
+    case FileKind::Other: cannot("Cannot open", path, "Tolvenar opens .afc, .csv and .prn files."); break;
+    }
+    // A reader that refused the file made no window.
+    if (ws_.windows().size() > windowsBefore)
+        remember(path);
+}
+
+void FileCommands::remember(const QString& path)
+{
+    report(ws_.file.Recent.add(QDir::cleanPath(QFileInfo(path).absoluteFilePath())));
+}
+
+void FileCommands::report(const QString& recentFilesError)
+{
+    // The list is a convenience: like com.ini, a failure to keep it never stops the work.
+    if (!recentFilesError.isEmpty())
+        std::fprintf(stderr, "tolvenar: cannot write %s: %s\n", qPrintable(RecentFilesPath()),
+                     qPrintable(recentFilesError));
 }
 
 void FileCommands::Import()
@@ -127,7 +174,9 @@ void RegisterFileCommands(Workspace& ws, Commands& commands)
     commands.add(Cmd::SaveAs, [files] { files->SaveAs(); });
     commands.add(Cmd::Import, [files] { files->Import(); });
     commands.add(Cmd::Print, [files] { files->Print(); });
+    commands.add(Cmd::ExportImage, [files] { files->ExportImage(); });
     ws.saver = files.get();
+    ws.opener = files.get();
 }
 
 }  // namespace tlv

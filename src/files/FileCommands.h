@@ -23,20 +23,28 @@ FileKind KindOfPath(const QString& path);
 // dot, or an unknown extension) sends Save to Save As.
 FileKind KindOfCaption(const QString& caption);
 
-// The File menu's Open, Save, Save As, Import and Print, with the readers and writers of the
-// AFC, CSV and PRN files. Each document window keeps the path of its own file.
-class FileCommands : public DocumentSaver {
+// The plot rows the printed page draws (and an exported picture shows) for the active waveform.
+std::vector<double> PrintRows(const Workspace& ws);
+
+// The File menu's Open, Save, Save As, Import, Print and Export Image, and its recent files,
+// with the readers and writers of the AFC, CSV and PRN files. Each document window keeps the path
+// of its own file.
+class FileCommands : public DocumentSaver, public FileOpener {
 public:
     explicit FileCommands(Workspace& workspace) : ws_(workspace) {}
 
     // The close question's Yes.
     void SaveActiveDocument() override { Save(); }
 
+    void OpenFile(const QString& path) override;
+    void OpenRecentFile(int index) override;
+
     void Open();
     void Save();
     void SaveAs();
     void Import();
     void Print();
+    void ExportImage();
 
     // Readers: each reads a file into a new document window.
     void ReadAfc(const QString& path);
@@ -52,6 +60,13 @@ private:
     void StashActiveWaveform();
     void RestoreStash();
     void cannot(const QString& what, const QString& path, const QString& reason);
+    // The window limit, checked as Open checks it once the path is known.
+    bool roomForWindow(const QString& path);
+    // The reader the path's extension names; a file that came to a window joins the recent files.
+    void readByKind(const QString& path);
+    // Puts a file just opened or saved first in the recent files list.
+    void remember(const QString& path);
+    void report(const QString& recentFilesError);
 
     Workspace& ws_;
     // The active waveform (volts, 999.0 after its last point) kept aside while a reader creates
@@ -60,8 +75,8 @@ private:
     QString stashTag_;
 };
 
-// The handlers of mnuOpen, mnuSave, mnuSaveAs, mnuImport and mnuPrint; the close question's Yes
-// runs the same Save.
+// The handlers of mnuOpen, mnuSave, mnuSaveAs, mnuImport, mnuPrint and mnuExportImage; the close
+// question's Yes runs the same Save, and the workspace's opener is the same Open.
 void RegisterFileCommands(Workspace& workspace, Commands& commands);
 
 }  // namespace tlv

@@ -58,6 +58,7 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
     slot->markSaved(count);
     if (!raised.empty())
         ws_.RebuildPlotCache();
+    remember(path);
     return true;
 }
 

@@ -15,7 +15,6 @@
 
 namespace tlv {
 
-namespace {
 // Plot rows of every 32nd point of the edit buffer; an empty waveform still gives column 0.
 // A value beyond +/-5 V (an AFC file may hold any) is printed on the frame's edge rather than
 // off the page.
@@ -27,6 +26,8 @@ std::vector<double> PrintRows(const Workspace& ws)
         row = std::clamp(row, 0.0, static_cast<double>(kPlotHeight));
     return rows;
 }
+
+namespace {
 
 // The page as a PDF, painted in memory so that the file is written as every file is: whole or
 // not at all, and never onto a device or a FIFO.

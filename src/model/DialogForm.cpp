@@ -6,6 +6,16 @@
 
 namespace tlv {
 
+Control MakeControl(const QString& name, ControlKind kind, const QRect& geometry, const QString& text)
+{
+    Control control;
+    control.name = name;
+    control.kind = kind;
+    control.geometry = geometry;
+    control.text = text;
+    return control;
+}
+
 const Control* DialogForm::control(const QString& name) const
 {
     for (const Control& c : controls_)

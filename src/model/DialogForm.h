@@ -30,6 +30,10 @@ struct Control {
     QColor foreground, background;  // labels; invalid: the dialog's own colours
 };
 
+// A control to add(): its name, kind, place and caption or text.
+Control MakeControl(const QString& name, ControlKind kind, const QRect& geometry,
+                    const QString& text = {});
+
 // A modal dialog as plain state: controls by name and the reactions to a user's input. The
 // Qt view and the script driver both work a form through the same few calls.
 class DialogForm {

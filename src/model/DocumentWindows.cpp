@@ -177,6 +177,19 @@ bool Workspace::ActiveDocumentChanged()
     return false;
 }
 
+bool Workspace::DocumentChanged(const DocumentWindow& window)
+{
+    if (&window == active_)
+        return ActiveDocumentChanged();
+    DocumentSlot* slot = slotOf(window.tag);
+    if (!slot)
+        return false;
+    const int count = CountStore(slot->store);
+    return count != slot->savedCount ||
+           !std::equal(slot->saved.begin(), slot->saved.begin() + std::min(count, kMaxPoints),
+                       slot->store.begin());
+}
+
 void Workspace::FreeSlotOf(DocumentWindow& window)
 {
     if (DocumentSlot* slot = slotOf(window.tag)) {

@@ -11,18 +11,25 @@
 
 namespace tlv {
 
-QString SettingsFolder(const QString& programFolder)
+QString UserConfigFolder()
 {
     QString overridden = qEnvironmentVariable("TOLVENAR_CONFIG_DIR");
     if (!overridden.isEmpty())
         return overridden;
-    QFileInfo folder(programFolder);
-    if (folder.isDir() && folder.isWritable())
-        return programFolder;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty())
         config = QDir::homePath() + "/.config";
     return config + "/tolvenar";
+}
+
+QString SettingsFolder(const QString& programFolder)
+{
+    if (qEnvironmentVariableIsEmpty("TOLVENAR_CONFIG_DIR")) {
+        QFileInfo folder(programFolder);
+        if (folder.isDir() && folder.isWritable())
+            return programFolder;
+    }
+    return UserConfigFolder();
 }
 
 QString SettingsPath(const QString& programFolder)

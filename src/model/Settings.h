@@ -11,6 +11,9 @@ struct InterfaceSettings {
     int gpibAddress = 1;
 };
 
+// The user's configuration folder: $TOLVENAR_CONFIG_DIR when set; else
+// $XDG_CONFIG_HOME/tolvenar, or ~/.config/tolvenar when XDG_CONFIG_HOME is not set.
+QString UserConfigFolder();
 // The folder that holds com.ini: $TOLVENAR_CONFIG_DIR when set; else the program's folder when
 // it can be written; else the user's configuration folder.
 QString SettingsFolder(const QString& programFolder);

@@ -29,6 +29,7 @@ public:
     Prompter* prompter = nullptr;
     DocumentViews* views = nullptr;
     DocumentSaver* saver = nullptr;
+    FileOpener* opener = nullptr;
     PlotInputHandler* mouseTools = nullptr;
     LinkCloser* linkCloser = nullptr;
 
@@ -81,6 +82,8 @@ public:
     void SetWindowCaption(DocumentWindow* window, const QString& caption);
     // Whether the active waveform differs from the slot's saved snapshot.
     bool ActiveDocumentChanged();
+    // The same for any window: the active one by its edit buffer, the others by their slots.
+    bool DocumentChanged(const DocumentWindow& window);
 
 private:
     void Activate(DocumentWindow& window);

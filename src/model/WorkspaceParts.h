@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/RecentFiles.h"
 #include "model/Scale.h"
 #include "model/WaveText.h"
 
@@ -81,11 +82,15 @@ struct SegmentParameters {
     // Which combine dialog is open; while one is, the New Segment OK previews instead of writing.
     bool AddPending = false, SubtractPending = false, MultiplyPending = false;
     int16_t PreviewCount = 0;  // standard-wave points in WorkVolts
+    // The Equation dialog's expression and points, as it last closed; kept for the run.
+    QString EquationText = QStringLiteral("5*sin(2*pi*t)");
+    QString EquationPoints = QStringLiteral("2000");
 };
 
 struct FileState {
     QString FileName;
     bool SaveDeclined = false;
+    RecentFiles Recent;  // the File menu's last opened or saved files
 };
 
 // The instrument link's settings and readiness.

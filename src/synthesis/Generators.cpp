@@ -35,26 +35,32 @@ void RecordParameters(SegmentParameters& seg, const ShapeParameters& shape)
 
 }  // namespace
 
-void InsertSegment(Workspace& ws, const ShapeParameters& shape)
+bool AppendSegment(Workspace& ws, double points, const std::function<std::vector<double>(int room)>& volts)
 {
     EditState& edit = ws.edit;
     edit.ToolMode = 0;
     ws.commands.setChecked(Cmd::EditSelect, true);
     ws.work.LineChained = 0;
     ws.work.LineAnchorColumn = 0;
-    RecordParameters(ws.seg, shape);
 
     const int start = WritePosition(edit);
     edit.PointCount = start;
-    if (start + shape.points > kLastPoint) {
+    if (start + points > kLastPoint) {
         ws.prompter->message("Shortage Editing Space ", "TLV", Buttons::Ok, Icon::None);
-        return;
+        return false;
     }
     SnapshotForUndo(edit, UndoExtent::ThroughMarker, start);
-    WritePoints(edit, start, SegmentVolts(shape, kMaxPoints - start));
+    WritePoints(edit, start, volts(kMaxPoints - start));
     RefreshPlotFromEditBuffer(edit);
     ws.DrawGrid();
     ws.CommitEditBuffer();
+    return true;
+}
+
+void InsertSegment(Workspace& ws, const ShapeParameters& shape)
+{
+    RecordParameters(ws.seg, shape);
+    AppendSegment(ws, shape.points, [&shape](int room) { return SegmentVolts(shape, room); });
 }
 
 void PreviewSegment(Workspace& ws, const ShapeParameters& shape)

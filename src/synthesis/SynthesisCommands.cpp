@@ -3,6 +3,7 @@
 #include "commands/Commands.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
+#include "synthesis/EquationForm.h"
 #include "synthesis/Generators.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"
@@ -19,6 +20,10 @@ void RegisterSynthesisCommands(Workspace& ws, Commands& commands)
         });
         commands.addButton(2, shape.button, [&ws, &shape] { InsertSegment(ws, shape.toolbar); });
     }
+    commands.add(Cmd::Equation, [&ws] {
+        EquationForm form(ws);
+        ws.prompter->runModal(form);
+    });
 }
 
 }  // namespace tlv

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QFile>
+#include <QMenu>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,6 +28,7 @@ private slots:
     void init()
     {
         qputenv("TOLVENAR_CONFIG_DIR", config.path().toLocal8Bit());
+        prompter.shown.clear();
         app = std::make_unique<Application>(config.path());
         app->setPrompter(&prompter);
         app->startUp();
@@ -82,15 +85,79 @@ private slots:
     {
         MainWindow& frame = app->frame();
         QStringList ran;
-        for (CommandId item : {Cmd::Clear, Cmd::ClearAll, Cmd::SelectAll, Cmd::HelpIndex})
+        for (CommandId item : {Cmd::Clear, Cmd::ClearAll, Cmd::SelectAll, Cmd::HelpIndex, Cmd::New,
+                               Cmd::Open, Cmd::Save, Cmd::Print})
             app->commands().add(item, [&ran, item] { ran << item.text(); });
-        app->workspace().commands.enable({Cmd::Clear, Cmd::ClearAll, Cmd::SelectAll});
+        app->workspace().commands.enable({Cmd::Clear, Cmd::ClearAll, Cmd::SelectAll, Cmd::Save, Cmd::Print});
         frame.syncCommands();
         frame.activateWindow();
         QTest::keyClick(&frame, Qt::Key_Delete);
         QTest::keyClick(&frame, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&frame, Qt::Key_F1);
-        QCOMPARE(ran, (QStringList{"mnuClear", "mnuClearall", "mnuIndex"}));
+        QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(ran, (QStringList{"mnuClear", "mnuClearall", "mnuIndex", "mnuNew", "mnuOpen",
+                                   "mnuSave", "mnuPrint"}));
+    }
+
+    void titleNamesTheActiveDocumentAndTheListMarksChangedOnes()
+    {
+        MainWindow& frame = app->frame();
+        Workspace& ws = app->workspace();
+        QCOMPARE(frame.windowTitle(), QString("Tolvenar"));
+        ws.New();
+        test::FillWaveform(ws, {1.0, 2.0});
+        ws.New();
+        frame.syncCommands();
+        QCOMPARE(frame.windowTitle(), QString("Tolvenar - Untitled Waveform Data 2"));
+        QStringList list;
+        for (QAction* action : frame.windowListActions())
+            list << action->text() + (action->isChecked() ? " (checked)" : "");
+        QCOMPARE(list, (QStringList{"&1 Untitled Waveform Data 1 *", "&2 Untitled Waveform Data 2 (checked)"}));
+
+        // Maximised, the document's caption is in the frame's title once.
+        ws.SetWindowState(ws.activeWindow(), WindowState::Maximized);
+        QMdiSubWindow* sub = frame.subWindowOf(ws.activeWindow()->id);
+        QTRY_VERIFY(sub->isMaximized());
+        frame.syncCommands();
+        QCOMPARE(frame.windowTitle(), QString("Tolvenar - Untitled Waveform Data 2"));
+        ws.SetWindowState(ws.activeWindow(), WindowState::Normal);
+        QTRY_VERIFY(!sub->isMaximized());
+        QCOMPARE(sub->windowTitle(), QString("Untitled Waveform Data 2"));
+        ws.Close();
+        ws.Close();
+        frame.syncCommands();
+        QCOMPARE(frame.windowTitle(), QString("Tolvenar"));
+    }
+
+    void recentFilesSitAboveExitAndOpenTheirFile()
+    {
+        MainWindow& frame = app->frame();
+        Workspace& ws = app->workspace();
+        const QString wave = config.filePath("wave.csv");
+        QFile file(wave);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0,1.5\n1,-1.5\n");
+        file.close();
+        ws.opener->OpenFile(wave);
+        ws.Close();
+        QCOMPARE(frame.recentFileActions().size(), 1);
+        QCOMPARE(frame.recentFileActions()[0]->text(), "&1 " + wave);
+
+        QStringList fileMenu;
+        for (QAction* action : frame.menuAction("mnuFile")->menu()->actions())
+            fileMenu << (action->isSeparator() ? "-" : action->text());
+        QCOMPARE(fileMenu.mid(fileMenu.indexOf("&Print")),
+                 (QStringList{"&Print", "&Export Image...", "-", "&1 " + wave, "-", "E&xit"}));
+
+        frame.recentFileActions()[0]->trigger();
+        QCOMPARE(ws.windows().size(), size_t(1));
+        QCOMPARE(ws.edit.WaveText.value(1), -1.5);
+        ws.file.Recent.remove(wave);
+        QVERIFY(frame.recentFileActions().isEmpty());
+        QCOMPARE(frame.menuAction("mnuFile")->menu()->actions().last()->text(), QString("E&xit"));
     }
 
     void helpOpensTheHelpFileFromAnyState()

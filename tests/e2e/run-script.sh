@@ -28,8 +28,8 @@ if [ "$status" != "$expected_status" ]; then
   echo "exit status $status, expected $expected_status"; cat "$work/out.txt" "$work/err.txt"; exit 1
 fi
 if [ -f "$base.expected" ]; then
-  # The start-up date changes every day.
-  sed -E 's/[0-9]{4}-[0-9]{2}-[0-9]{2}/YYYY-MM-DD/' "$work/out.txt" > "$work/out.norm"
+  # The start-up date changes every day, and the private folder every run.
+  sed -E -e 's/[0-9]{4}-[0-9]{2}-[0-9]{2}/YYYY-MM-DD/' -e "s|$work|WORK|g" "$work/out.txt" > "$work/out.norm"
   diff -u "$base.expected" "$work/out.norm"
 fi
 if [ -f "$base.sh" ]; then

@@ -19,6 +19,12 @@ program="$root/usr/bin/tolvenar"
 [ "$("$program" --version)" = "Tolvenar $version" ]
 "$program" --help > "$work/help.txt"
 grep -q -- "--script <FILE>" "$work/help.txt"
+grep -q -- "Usage: tolvenar \[options\] \[FILE...\]" "$work/help.txt"
+# The manual page names every option the program's help lists.
+for option in $(grep -o -- '--[a-z-]*' "$work/help.txt" | sort -u); do
+  grep -q -- "$(echo "$option" | sed 's/-/\\\\-/g')" "$root/usr/share/man/man1/tolvenar.1" ||
+    { echo "the manual page lacks $option"; exit 1; }
+done
 
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" TOLVENAR_CONFIG_DIR="$work/config"

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Files named on the command line open at start-up as Open opens them: each in its own window, in
+# order, within the five-window limit and with Open's messages. They join the recent files, which
+# the next run still lists; a file that has vanished since is reported and dropped when picked.
+# usage: command_line_test.sh PROGRAM
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 0700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" TOLVENAR_CONFIG_DIR="$work/config" QT_QPA_PLATFORM=offscreen
+cd "$work"
+run() { "$program" --script - "$@"; }
+
+# Two waveform files, made by the program; the list starts empty afterwards.
+printf '%s\n' 'menu mnuNew' 'button Toolbar2 8' 'choose a.afc' 'menu mnuSaveAs' \
+  'button Toolbar2 6' 'choose b.csv' 'menu mnuSaveAs' | run > /dev/null
+rm "$work/config/recent-files"
+
+printf '%s\n' 'show windows' 'show frame' 'window select a.afc' 'show points 0 0' | run a.afc b.csv > out.txt
+diff -u - out.txt <<END
+window "a.afc" tag 1 normal
+window "b.csv" tag 2 normal active
+slot 1 used "a.afc"
+slot 2 used "b.csv"
+slot 3 free ""
+slot 4 free ""
+slot 5 free ""
+title = Tolvenar - b.csv
+list "&1 a.afc"
+list "&2 b.csv" checked
+0 5 True
+END
+
+printf 'show windows\n' | run a.afc b.csv a.afc b.csv a.afc b.csv notes.txt missing.afc > out.txt
+diff -u - out.txt <<END
+message TLV | Too many open Windows.  Close some and try again | OK | none -> OK (unanswered)
+message TLV | Too many open Windows.  Close some and try again | OK | none -> OK (unanswered)
+message TLV | Too many open Windows.  Close some and try again | OK | none -> OK (unanswered)
+window "a.afc" tag 1 normal
+window "b.csv" tag 2 normal
+window "a.afc" tag 3 normal
+window "b.csv" tag 4 normal
+window "a.afc" tag 5 normal active
+slot 1 used "a.afc"
+slot 2 used "b.csv"
+slot 3 used "a.afc"
+slot 4 used "b.csv"
+slot 5 used "a.afc"
+END
+
+printf 'show windows\n' | run notes.txt missing.afc > out.txt
+diff -u - out.txt <<END
+message TLV | Cannot open $work/notes.txt: Tolvenar opens .afc, .csv and .prn files. | OK | exclamation -> OK (unanswered)
+message TLV | Cannot open $work/missing.afc: No such file or directory. | OK | exclamation -> OK (unanswered)
+slot 1 free ""
+slot 2 free ""
+slot 3 free ""
+slot 4 free ""
+slot 5 free ""
+END
+
+# The next run lists them; b.csv has gone since.
+rm b.csv
+printf '%s\n' 'show recent' 'recent 2' 'show recent' 'show windows' | run > out.txt
+diff -u - out.txt <<END
+recent 1 $work/a.afc
+recent 2 $work/b.csv
+message TLV | Cannot open $work/b.csv: the file no longer exists; it is taken off the list of recent files. | OK | exclamation -> OK (unanswered)
+recent 1 $work/a.afc
+slot 1 free ""
+slot 2 free ""
+slot 3 free ""
+slot 4 free ""
+slot 5 free ""
+END
+echo "command line: passed"

@@ -1,0 +1,139 @@
+// The recent files list: its file, its order, and the File commands that feed it. Picking an entry,
+// a vanished file and the list across runs are in tests/app/command_line_test.sh.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "files/AfcFormat.h"
+#include "files/FileCommands.h"
+#include "model/RecentFiles.h"
+#include "model/ScriptedPrompter.h"
+#include "model/Settings.h"
+#include "support/Prompts.h"
+
+using namespace tlv;
+using tlv::test::Messages;
+
+namespace {
+
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(missing)";
+}
+
+TEST(RecentFiles, KeepsTheLastFourOnceEachAcrossRuns)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("config/recent-files");
+    RecentFiles list;
+    EXPECT_EQ(list.load(file), "");  // no file yet: an empty list
+    int changes = 0;
+    list.setListener([&changes] { ++changes; });
+    for (const char* path : {"/w/a.afc", "/w/b.csv", "/w/c.prn", "/w/b.csv", "/w/d.afc", "/w/e.afc"})
+        EXPECT_EQ(list.add(path), "");
+    EXPECT_EQ(changes, 6);
+    const QStringList expected = {"/w/e.afc", "/w/d.afc", "/w/b.csv", "/w/c.prn"};
+    EXPECT_EQ(list.paths(), expected);
+    EXPECT_EQ(ReadText(file), expected.join('\n') + '\n');
+
+    RecentFiles nextRun;
+    nextRun.load(file);
+    EXPECT_EQ(nextRun.paths(), expected);
+    nextRun.remove("/w/c.prn");
+    nextRun.remove("/w/e.afc");
+    RecentFiles thirdRun;
+    thirdRun.load(file);
+    EXPECT_EQ(thirdRun.paths(), (QStringList{"/w/d.afc", "/w/b.csv"}));
+}
+
+TEST(RecentFiles, ReadsOnlyWhatAListCanHold)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("recent-files"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("/w/a.afc\n\n  /w/b.afc  \n/w/a.afc\n/w/c.afc\n/w/d.afc\n/w/e.afc\n");
+    file.close();
+    RecentFiles list;
+    EXPECT_EQ(list.load(file.fileName()), "");
+    EXPECT_EQ(list.paths(), (QStringList{"/w/a.afc", "/w/b.afc", "/w/c.afc", "/w/d.afc"}));
+    // A name with a line break cannot be one line of the file: it is not listed.
+    list.add("/w/two\nlines.afc");
+    EXPECT_EQ(list.paths().size(), 4);
+    EXPECT_EQ(list.paths().first(), "/w/a.afc");
+}
+
+TEST(RecentFiles, FailuresAreReported)
+{
+    QTemporaryDir dir;
+    RecentFiles unwritable;
+    unwritable.load("/proc/tolvenar-no/recent-files");
+    EXPECT_NE(unwritable.add("/w/a.afc"), "");
+    EXPECT_EQ(unwritable.paths(), QStringList{"/w/a.afc"});  // still listed for this run
+
+    RecentFiles unreadable;
+    EXPECT_NE(unreadable.load(dir.path()), "");  // a folder where the file should be
+    EXPECT_TRUE(unreadable.paths().isEmpty());
+
+    RecentFiles unloaded;  // never told where to keep the list: nothing is written
+    EXPECT_EQ(unloaded.add("/w/a.afc"), "");
+}
+
+TEST(RecentFiles, KeptInTheUsersConfigurationFolderNotBesideComIni)
+{
+    QTemporaryDir program;
+    qunsetenv("TOLVENAR_CONFIG_DIR");
+    qputenv("XDG_CONFIG_HOME", "/tmp/tolvenar-test-config");
+    EXPECT_EQ(SettingsPath(program.path()), program.path() + "/com.ini");
+    EXPECT_EQ(RecentFilesPath(), "/tmp/tolvenar-test-config/tolvenar/recent-files");
+    qputenv("TOLVENAR_CONFIG_DIR", "/somewhere");
+    EXPECT_EQ(RecentFilesPath(), "/somewhere/recent-files");
+    qunsetenv("TOLVENAR_CONFIG_DIR");
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+class RecentFileCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ws.prompter = &prompter;
+        ws.file.Recent.load(dir.filePath("config/recent-files"));
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const std::vector<double>& volts)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes = AfcBytes(volts);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    Workspace ws;
+    FileCommands files{ws};
+};
+
+TEST_F(RecentFileCommands, OpenedAndSavedFilesAreListedImportedAndRefusedOnesAreNot)
+{
+    write("a.afc", {1.0});
+    write("b.afc", {2.0});
+    prompter.queueChoice(path("a.afc"));
+    files.Open();
+    files.OpenFile(dir.path() + "/./b.afc");  // listed under its clean name
+    files.OpenFile(path("missing.afc"));  // refused: no window
+    files.OpenFile(path("notes.txt"));    // refused by its extension
+    prompter.queueChoice(path("a.afc"));
+    files.Import();
+    prompter.queueChoice(path("saved.csv"));
+    files.SaveAs();
+    EXPECT_EQ(ws.windows().size(), 3u);
+    EXPECT_EQ(ws.file.Recent.paths(), (QStringList{path("saved.csv"), path("b.afc"), path("a.afc")}));
+    EXPECT_EQ(Messages(prompter.shown),
+              (QStringList{"TLV | Cannot open " + path("missing.afc") + ": No such file or directory.",
+                           "TLV | Cannot open " + path("notes.txt") +
+                               ": Tolvenar opens .afc, .csv and .prn files."}));
+}
+
+}  // namespace
