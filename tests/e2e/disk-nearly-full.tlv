@@ -1,8 +1,8 @@
-# With 4 KiB free, a save that does not fit (2000 points, 8004 bytes) keeps the old file; one
-# that fits (100 points) is written whole, and so is com.ini at exit.
+# With 8 KiB free, a save that does not fit (3000 points, 12004 bytes) keeps the old file; one
+# that fits (100 points) is written whole, and so are the recent-files list and com.ini at exit.
 menu mnuNew
 menu mnuSine
-set txtPoint 2000
+set txtPoint 3000
 click cmdOK
 choose disk/old.afc
 answer yes

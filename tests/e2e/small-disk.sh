@@ -26,6 +26,7 @@ prepare_full_disk() {
 check_no_leftovers() {
   local extra
   extra=$(cd "$1/disk" && find . -mindepth 1 ! -path ./old.afc ! -path ./config ! -path ./.fill \
+          ! -path ./config/recent-files \
           ! -path ./config/com.ini)
   [ -z "$extra" ] || { echo "left behind on the disk: $extra"; exit 1; }
 }
