@@ -95,6 +95,8 @@ struct LinkState {
     int GpibAddress = 1;
     bool GpibReady = false;
     bool SiclReady = false;
+    int GpibBoard = -1;   // the NI board index that answered; -1 when none did
+    int SiclSession = 0;  // the SICL session of the identified instrument
 };
 
 }  // namespace tlv
