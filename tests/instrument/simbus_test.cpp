@@ -231,6 +231,70 @@ TEST(SimulatedBus, Faults)
     }
 }
 
+TEST(SimulatedBus, SilentAndOnce)
+{
+    {
+        // A generator that never answers: the NI card reports the time-out, SICL raises it.
+        Bus bus({"--address", "3", "--fault", "silent"});
+        Program p;
+        EXPECT_FALSE(p.identifyNi());
+        EXPECT_FALSE(p.identifySicl());
+        EXPECT_EQ(Messages(p.prompter.shown),
+                  (QStringList{"TLV | Error Receive Command \nibsta = &HC000\niberr = 6 <EABO>",
+                               "TLV | SICL error 4 in iread: Timeout"}));
+    }
+    {
+        Bus bus({"--once"});
+        Program p;
+        ASSERT_TRUE(p.identifyNi());
+        EXPECT_EQ(p.link.GpibAddress, 1);
+        ASSERT_TRUE(p.downloadNi(Ramp(10)).done());
+        EXPECT_TRUE(bus.instrument.finished());
+        EXPECT_EQ(bus.instrument.events("exit")[0]["reason"].toString(), "once");
+        EXPECT_FALSE(QFile::exists(bus.dir.filePath("bus")));
+    }
+}
+
+TEST(SimulatedBus, OptionsTheInstrumentRefuses)
+{
+    QTemporaryDir dir;
+    const QString socket = dir.filePath("bus");
+    const auto refused = [](const QStringList& options) {
+        QProcess instrument;
+        instrument.start(TOLVENAR_INSTRUMENT, options);
+        instrument.waitForFinished(5000);
+        return std::pair{instrument.exitCode(), QString::fromLocal8Bit(instrument.readAllStandardError())};
+    };
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{"--bus", socket, "--baud", "9600"}, "--bus takes no --link, --baud"},
+        {{"--bus", socket, "--link", dir.filePath("l")}, "--bus takes no --link, --baud"},
+        {{"--bus", socket, "--fault", "stall"}, "--bus takes no --link, --baud"},
+        {{"--bus", socket, "--fault", "disconnect=5"}, "--bus takes no --link, --baud"},
+        {{"--address", "5"}, "need --bus"},
+        {{"--other", "5:X"}, "need --bus"},
+        {{"--fault", "no-listener"}, "need --bus"},
+        {{"--fault", "send-fail"}, "need --bus"},
+        {{"--bus", socket, "--address", "0"}, "--address needs an address 1..30"},
+        {{"--bus", socket, "--address", "31"}, "--address needs an address 1..30"},
+        {{"--bus", socket, "--other", "1:X"}, "--other 1:X: needs ADDR:IDN"},
+        {{"--bus", socket, "--other", "31:X"}, "--other 31:X: needs ADDR:IDN"},
+        {{"--bus", socket, "--other", "4"}, "--other 4: needs ADDR:IDN"},
+        {{"--bus", socket, "--other", "4:X", "--other", "4:Y"}, "--other 4:Y: needs ADDR:IDN"},
+        {{"--bus", socket, "--fault", "send-fail=0"}, "send-fail=K needs a whole number K >= 1"},
+    };
+    for (const auto& [options, message] : cases) {
+        const auto [code, error] = refused(options);
+        EXPECT_EQ(code, 2) << options.join(' ').toStdString();
+        EXPECT_TRUE(error.contains(message)) << error.toStdString();
+    }
+    QFile file(socket);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const auto [code, error] = refused({"--bus", socket});
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(error.contains(socket + " exists and is not a socket")) << error.toStdString();
+}
+
 TEST(SimulatedBus, NoBusBehavesAsNoBoard)
 {
     qunsetenv("TOLVENAR_SIMBUS");
