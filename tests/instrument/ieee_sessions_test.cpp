@@ -109,11 +109,6 @@ TEST(NiIdentification, CandidatesAreTheListenersButTheInterface)
     EXPECT_TRUE(none.t.lines.filter("Send ").isEmpty());
     EXPECT_FALSE(none.link.GpibReady);
     EXPECT_TRUE(none.prompter.shown.isEmpty());
-
-    Ni wrong;
-    wrong.driver.replies = {{9, " KTR6610/2\r\n"}};
-    EXPECT_FALSE(wrong.identify());
-    EXPECT_TRUE(wrong.t.lines.filter("K0").isEmpty());
 }
 
 TEST(NiIdentification, EachFailingCallReportsAndEnds)
@@ -176,17 +171,6 @@ TEST(SiclIdentification, AsksAddressesInOrderAndKeepsTheSession)
             expected << "iclose " + id;
     }
     EXPECT_EQ(card.t.lines, expected);
-    EXPECT_TRUE(card.prompter.shown.isEmpty());
-}
-
-TEST(SiclIdentification, NothingAtAnyAddress)
-{
-    SiclCard card;
-    card.driver.replies.clear();
-    EXPECT_FALSE(card.identify());
-    EXPECT_EQ(card.t.lines.filter("iopen").size(), 30);
-    EXPECT_EQ(card.t.lines.filter("iopen").last(), "iopen hpib7,30");
-    EXPECT_EQ(card.t.lines.filter("iclose").size(), 30);
     EXPECT_TRUE(card.prompter.shown.isEmpty());
 }
 
@@ -263,11 +247,7 @@ TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
 {
     LinuxGpibDriver gpib("/nonexistent/libgpib.so.0");
     EXPECT_FALSE(gpib.loaded());
-    EXPECT_TRUE(gpib.loadError().contains("/nonexistent/libgpib.so.0"));
     EXPECT_EQ(gpib.ibfind("GPIB0"), -1);
-    EXPECT_EQ(gpib.status().ibsta, 0x8000);
-    EXPECT_EQ(gpib.status().iberr, gpib::EDVR);
-    EXPECT_TRUE(gpib.Receive(0, 9, 20, '\n').isEmpty());
 
     LinkState link;
     ScriptedPrompter prompter;
@@ -286,8 +266,6 @@ TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
     SiclLibrary sicl;
     qunsetenv("TOLVENAR_SICL_LIBRARY");
     EXPECT_EQ(sicl.path(), "/nonexistent/libsicl.so");
-    EXPECT_EQ(sicl.siclcleanup(), 0);
-    EXPECT_EQ(sicl.iopen("hpib7,1"), 0);
     prompter.shown.clear();
     EXPECT_FALSE(IdentifySicl(sicl, waiter, link, prompter));
     ASSERT_EQ(prompter.shown.size(), 1);
