@@ -79,14 +79,13 @@ LinkOutcome SendFailure(const GpibStatus& status)
 }
 
 // A SICL command was refused: the session is closed, and the user told so.
-LinkOutcome SiclFailure(Sicl& sicl, LinkState& link, QString message)
+LinkOutcome SiclFailure(Sicl& sicl, int session, QString message)
 {
     try {
-        sicl.close(link.SiclSession);
+        sicl.close(session);
     } catch (const SiclError& closeError) {
         message += "\n" + closeError.message();
     }
-    link.SiclReady = false;
     return {LinkOutcome::Status::Failed, LinkFailure::WriteFailed,
             message + "\nThe session with the instrument is closed; choose the interface again "
                       "to identify it.",
@@ -117,9 +116,11 @@ LinkOutcome SendSiclChannel(SiclDriver& driver, LinkState& link, int channelMode
         return Refused(kNotGpibSettingMessage);
     Sicl sicl(driver);
     const QByteArray command = ChannelCommand(channelMode);
-    if (const int result = sicl.printf(link.SiclSession, command); result != 0)
-        return SiclFailure(sicl, link,
+    if (const int result = sicl.printf(link.SiclSession, command); result != 0) {
+        link.SiclReady = false;
+        return SiclFailure(sicl, link.SiclSession,
                            "The channel could not be set: " + RefusedCommand(sicl, command, result));
+    }
     return {};
 }
 
@@ -173,7 +174,13 @@ LinkOutcome RunNiDownload(GpibDriver& driver, Waiter& waiter, const LinkState& l
     return {};
 }
 
-LinkOutcome RunSiclDownload(SiclDriver& driver, Waiter& waiter, LinkState& link,
+bool SiclSessionClosed(const LinkOutcome& outcome)
+{
+    return outcome.status == LinkOutcome::Status::Failed &&
+           outcome.failure == LinkFailure::WriteFailed;
+}
+
+LinkOutcome RunSiclDownload(SiclDriver& driver, Waiter& waiter, const LinkState& link,
                             const DownloadRequest& request, LinkControl& control)
 {
     if (!link.SiclReady)
@@ -188,7 +195,7 @@ LinkOutcome RunSiclDownload(SiclDriver& driver, Waiter& waiter, LinkState& link,
         return result == 0 ? QString() : RefusedCommand(sicl, text, result);
     };
     const auto failed = [&](const QString& reason) {
-        return SiclFailure(sicl, link, progress.failOutcome(reason).message);
+        return SiclFailure(sicl, session, progress.failOutcome(reason).message);
     };
 
     const QList<QByteArray> commands = {"A4", ChannelCommand(request.channelMode), "G0", "T0",

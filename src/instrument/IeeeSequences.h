@@ -45,11 +45,13 @@ LinkOutcome RunNiDownload(GpibDriver& driver, Waiter& waiter, const LinkState& l
 
 // The download on the Agilent card: the same commands with a line feed, two short waits
 // between them, each value's two bytes written with END, three long waits and "A4". A command
-// or value the library does not take closes the session (link.SiclReady becomes false) and
-// ends the download with a message that says the waveform was not sent. link must not be used
-// elsewhere while this runs.
-LinkOutcome RunSiclDownload(SiclDriver& driver, Waiter& waiter, LinkState& link,
+// or value the library does not take closes the session and ends the download with a message
+// that says the waveform was not sent; SiclSessionClosed tells the caller to clear SiclReady.
+// It reads link only, so it can run on a copy away from the workspace.
+LinkOutcome RunSiclDownload(SiclDriver& driver, Waiter& waiter, const LinkState& link,
                             const DownloadRequest& request, LinkControl& control);
+// After RunSiclDownload: the session was closed, so the card is no longer ready.
+bool SiclSessionClosed(const LinkOutcome& outcome);
 
 // "F0" (channelMode 0) or "F1" to the identified instrument. "Not GPIB Setting" when there is
 // none; a failed Send gives the error report.

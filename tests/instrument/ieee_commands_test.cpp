@@ -170,7 +170,7 @@ TEST(SiclDownload, TheBytesAndWaitsInOrder)
         expected << "iwrite 9 2 1";
     expected << "wait 200" << "wait 200" << "wait 200" << "iprintf 9 A4";
     EXPECT_EQ(card.t.lines, expected);
-    EXPECT_TRUE(card.link.SiclReady);
+    EXPECT_FALSE(SiclSessionClosed(outcome));
 }
 
 TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
@@ -200,7 +200,7 @@ TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
         EXPECT_EQ(outcome.message, c.message + closed);
         EXPECT_EQ(outcome.icon, Icon::Exclamation);
         EXPECT_EQ(card.t.lines.last(), "iclose 9");
-        EXPECT_FALSE(card.link.SiclReady);
+        EXPECT_TRUE(SiclSessionClosed(outcome));
     }
     SiclCard twice;
     twice.driver.fail("iprintf 9 G0", 1, 4);
@@ -214,7 +214,9 @@ TEST(SiclDownload, NotIdentifiedOrCancelled)
 {
     SiclCard none;
     none.link.SiclReady = false;
-    EXPECT_EQ(none.download(Ramp(3)).message, "Select an Interface Type");
+    const LinkOutcome refused = none.download(Ramp(3));
+    EXPECT_EQ(refused.message, "Select an Interface Type");
+    EXPECT_FALSE(SiclSessionClosed(refused));
     EXPECT_TRUE(none.t.lines.isEmpty());
 
     SiclCard card;
@@ -226,7 +228,8 @@ TEST(SiclDownload, NotIdentifiedOrCancelled)
     EXPECT_EQ(outcome.status, LinkOutcome::Status::Cancelled);
     EXPECT_EQ(outcome.message, "The download was cancelled after 1 of 5 values. The instrument "
                                "did not receive the whole waveform.");
-    EXPECT_TRUE(card.link.SiclReady);
+    EXPECT_FALSE(SiclSessionClosed(outcome));
+    EXPECT_EQ(card.t.lines.filter("iclose").size(), 0);
 }
 
 TEST(IeeeChannel, BothCards)

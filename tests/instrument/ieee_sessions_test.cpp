@@ -200,43 +200,41 @@ TEST(CloseOperations, AtExitAndWhenTheInterfaceChanges)
 {
     Transcript t;
     LinkState link;
-    auto gpib = std::make_unique<FakeGpib>(t);
-    auto sicl = std::make_unique<FakeSicl>(t);
-    IeeeLinks links(link, std::move(gpib), std::move(sicl));
+    link.GpibBoard = 2;
+    link.SiclSession = 7;
+    IeeeLinks links(link, std::make_unique<FakeGpib>(t), std::make_unique<FakeSicl>(t));
+    const auto ready = [&](int type, bool gpib, bool sicl) {
+        link.InterfaceType = type;
+        link.GpibReady = gpib;
+        link.SiclReady = sicl;
+        t.lines.clear();
+    };
 
-    // Nothing ready: nothing to close.
-    link.InterfaceType = 1;
+    // At exit: the current card, when it is ready; serial closes nothing.
+    ready(1, false, false);
     links.closeInstrumentLink();
     EXPECT_TRUE(t.lines.isEmpty());
-
-    link = {1, 1, 9, true, false, 2, 0};
+    ready(1, true, false);
     links.closeInstrumentLink();
     EXPECT_EQ(t.lines, QStringList{"ibonl 2 0"});
     EXPECT_FALSE(link.GpibReady);
-
-    t.lines.clear();
-    link = {2, 1, 9, false, true, -1, 7};
+    ready(2, false, true);
     links.closeInstrumentLink();
     EXPECT_EQ(t.lines, (QStringList{"iclose 7", "_siclcleanup"}));
     EXPECT_FALSE(link.SiclReady);
-
-    // Serial closes nothing at exit.
-    t.lines.clear();
-    link = {0, 1, 9, true, true, 2, 7};
+    ready(0, true, true);
     links.closeInstrumentLink();
     EXPECT_TRUE(t.lines.isEmpty());
 
-    // Switching: the card of another type is closed, the chosen one kept.
+    // Switching: a ready card of another type is closed, the chosen one kept.
     EXPECT_EQ(links.closeOthers(1), "");
     EXPECT_EQ(t.lines, (QStringList{"iclose 7", "_siclcleanup"}));
     EXPECT_TRUE(link.GpibReady);
-    link.SiclReady = true;
-    t.lines.clear();
+    ready(1, true, true);
     links.closeOthers(2);
     EXPECT_EQ(t.lines, QStringList{"ibonl 2 0"});
     EXPECT_TRUE(link.SiclReady);
-    link.GpibReady = true;
-    t.lines.clear();
+    ready(1, true, true);
     static_cast<FakeSicl&>(links.sicl()).fail("iclose", 1, 4);
     EXPECT_EQ(links.closeOthers(0), "SICL error 4 in iclose: fake error 4");
     EXPECT_EQ(t.lines, (QStringList{"ibonl 2 0", "iclose 7 -> 4", "_siclcleanup"}));

@@ -225,7 +225,7 @@ TEST(SimulatedBus, Faults)
                   "The download stopped after 0 of 100 values: SICL error 4 in iprintf \"F0\": "
                   "Timeout. The instrument did not receive the whole waveform.\nThe session with "
                   "the instrument is closed; choose the interface again to identify it.");
-        EXPECT_FALSE(p.link.SiclReady);
+        EXPECT_TRUE(SiclSessionClosed(sicl));
         EXPECT_EQ(bus.calls("iclose").size(), 7u);
         EXPECT_EQ(bus.commands(), (QStringList{"*IDN?", "A4"}));
     }
