@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "instrument/InstrumentLink.h"
+#include "model/Prompter.h"
 
 // How a conversation with the instrument ended, and what the user is told about it.
 namespace tlv {
@@ -23,6 +24,7 @@ struct LinkOutcome {
     Status status = Status::Done;
     LinkFailure failure = LinkFailure::None;
     QString message;  // empty when Done
+    Icon icon = Icon::None;  // the message box's icon (the IEEE-488 error report is critical)
 
     bool done() const { return status == Status::Done; }
 };

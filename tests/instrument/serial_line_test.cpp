@@ -8,24 +8,15 @@
 #include <cmath>
 
 #include "VirtualInstrumentProcess.h"
-#include "files/TableFormat.h"
+#include "Waveforms.h"
 #include "instrument/SerialLink.h"
 #include "instrument/SerialSequences.h"
 #include "instrument/WireFormat.h"
 
 using namespace tlv;
+using namespace tlv::test;
 
 namespace {
-
-std::vector<double> Sine(int points)
-{
-    std::vector<double> volts(static_cast<size_t>(points));
-    for (int i = 0; i < points; ++i)
-        volts[static_cast<size_t>(i)] = 5.0 * std::sin(2 * M_PI * i / points);
-    volts.front() = -5.0;
-    volts.back() = 5.0;
-    return volts;
-}
 
 // COM1 pointed at the device, as a user without hardware does it.
 struct Com1 {
@@ -140,15 +131,7 @@ TEST(SerialLine, DownloadArrivesByteForByte)
     EXPECT_EQ(commands, (QStringList{"A4", "F0", "G0", "V0X", "EE0", "V21000", "A4"}));
     EXPECT_EQ(received, "A4\r\nF0\r\nG0\r\nV0X\r\nEE0\r\nV21000\r\n" + data + "A4\r\n");
 
-    // The instrument's waveform is the document's within one 12-bit step.
-    QFile csv(instrument.csvPath(1));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    TableScanner table(TableSeparators::Comma);
-    table.feed(csv.readAll().toStdString());
-    table.finish();
-    ASSERT_EQ(table.values().size(), volts.size());
-    for (size_t i = 0; i < volts.size(); ++i)
-        EXPECT_NEAR(table.values()[i], volts[i], 10.0 / 4095) << "point " << i;
+    ExpectReceived(instrument.csvPath(1), volts);
     EXPECT_FALSE(QFile::exists(instrument.csvPath(2)));
 }
 

@@ -3,11 +3,13 @@
 
 #include <QStringList>
 
+#include "Waveforms.h"
 #include "instrument/RecordingLink.h"
 #include "instrument/SerialSequences.h"
 #include "instrument/WireFormat.h"
 
 using namespace tlv;
+using namespace tlv::test;
 
 namespace {
 
@@ -50,14 +52,6 @@ QStringList Commands(std::initializer_list<const char*> texts)
     for (const char* t : texts)
         out << "wait 20" << "wait 20" << QString("write %1\r\n").arg(t);
     return out;
-}
-
-std::vector<double> Ramp(int points)
-{
-    std::vector<double> volts(static_cast<size_t>(points));
-    for (int i = 0; i < points; ++i)
-        volts[static_cast<size_t>(i)] = -5.0 + 10.0 * i / std::max(1, points - 1);
-    return volts;
 }
 
 struct Download {

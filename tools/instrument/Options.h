@@ -2,11 +2,20 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 
 namespace vi {
 
-enum class Fault { None, Silent, Disconnect, Stall };
+enum class Fault {
+    None,
+    Silent,
+    Disconnect,
+    Stall,
+    WrongIdentity,  // the identity comes with a character before it
+    NoListener,     // bus: the generator does not take part
+    SendFail,       // bus: messages to the generator fail from the sendFailAt-th on
+};
 
 struct Options {
     QString linkPath;  // symlink that names the device; empty: none
@@ -16,6 +25,10 @@ struct Options {
     Fault fault = Fault::None;
     qint64 disconnectAfter = 0;  // data bytes before the pty closes (Fault::Disconnect)
     bool once = false;
+    QString busPath;  // the simulated IEEE-488 bus's socket; empty: the pseudo-terminal
+    int address = 1;  // the generator's address on the bus
+    std::map<int, QByteArray> others;  // other devices on the bus: address -> identity
+    qint64 sendFailAt = 1;
     QString helpText;  // set when help was asked for: print it and do nothing else
 };
 

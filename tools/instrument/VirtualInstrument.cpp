@@ -15,6 +15,8 @@ constexpr qint64 kMaxValues = 16384;
 // A command is a few characters; a longer run without a line feed is noise on the line.
 constexpr int kMaxCommand = 64;
 const QByteArray kIdentity = "KTR6610/2\r\n";
+// What the wrong-identity fault answers: the identity, but not at the first character.
+const QByteArray kWrongIdentity = " KTR6610/2\r\n";
 
 QString Text(const QByteArray& bytes)
 {
@@ -57,8 +59,10 @@ VirtualInstrument::Next VirtualInstrument::command(const QByteArray& raw)
         log_.write("command", fields);
         if (options_.fault == Fault::Silent)
             return Next::Continue;
-        reply_(kIdentity);
-        log_.write("reply", {{"raw", Text(kIdentity)}});
+        const QByteArray& identity =
+            options_.fault == Fault::WrongIdentity ? kWrongIdentity : kIdentity;
+        reply_(identity);
+        log_.write("reply", {{"raw", Text(identity)}});
         return Next::Continue;
     }
     if (const auto m = kLength.match(Text(text)); m.hasMatch()) {

@@ -1,4 +1,5 @@
-// tolvenar-instrument: a virtual KTR6610/2 on a pseudo-terminal. See docs/instrument.md.
+// tolvenar-instrument: a virtual KTR6610/2 on a pseudo-terminal or a simulated IEEE-488 bus.
+// See docs/instrument.md.
 #include <QCoreApplication>
 #include <algorithm>
 #include <csignal>
@@ -6,6 +7,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include "BusServer.h"
 #include "EventLog.h"
 #include "LinePacer.h"
 #include "Options.h"
@@ -90,6 +92,28 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
     log.write("exit", {{"reason", "signal"}});
 }
 
+// The bus mode: the first line printed is the socket, once it takes connections.
+int ServeSimulatedBus(const Options& options, EventLog& log)
+{
+    QJsonObject others;
+    for (const auto& [address, identity] : options.others)
+        others[QString::number(address)] = QString::fromLatin1(identity);
+    QString error;
+    const bool served = ServeBus(options, log, gStop, [&] {
+        std::printf("%s\n", qPrintable(options.busPath));
+        std::fflush(stdout);
+        log.write("ready", {{"bus", options.busPath},
+                            {"address", options.address},
+                            {"others", others},
+                            {"fault", FaultName(options.fault)}});
+    }, &error);
+    if (!served) {
+        std::fprintf(stderr, "tolvenar-instrument: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -107,8 +131,18 @@ int main(int argc, char** argv)
         return 0;
     }
     EventLog log;
+    if (!log.open(options->logPath, &error)) {
+        std::fprintf(stderr, "tolvenar-instrument: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+    if (!options->busPath.isEmpty())
+        return ServeSimulatedBus(*options, log);
+
     PseudoTerminal pty;
-    if (!log.open(options->logPath, &error) || !pty.open(&error)) {
+    if (!pty.open(&error)) {
         std::fprintf(stderr, "tolvenar-instrument: %s\n", qPrintable(error));
         return 1;
     }
@@ -119,10 +153,6 @@ int main(int argc, char** argv)
     }
     std::printf("%s\n", qPrintable(pty.devicePath()));
     std::fflush(stdout);
-
-    std::signal(SIGPIPE, SIG_IGN);
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
     log.write("ready", {{"device", pty.devicePath()},
                         {"baud", options->baud},
                         {"fault", FaultName(options->fault)}});
