@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "editing/EditCommands.h"
 #include "files/FileCommands.h"
 #include "synthesis/SynthesisCommands.h"
 
@@ -18,6 +19,7 @@ Application::Application(const QString& programFolder)
       frame_(std::make_unique<MainWindow>(workspace_, commands_))
 {
     RegisterSubsystems(workspace_, commands_);
+    mouseTools_ = RegisterEditingCommands(workspace_, commands_);
 }
 
 Application::~Application() = default;

@@ -28,6 +28,8 @@ public:
 private:
     Workspace workspace_;
     Commands commands_;
+    // The plot's mouse tools (ws.mouseTools); they outlive the frame that sends them input.
+    std::unique_ptr<PlotInputHandler> mouseTools_;
     std::unique_ptr<MainWindow> frame_;
 };
 

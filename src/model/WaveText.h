@@ -21,6 +21,10 @@ public:
     void set(int i, std::string text);
     // Writes a computed value in the "+0.000000E+00" pattern.
     void setVolts(int i, double volts);
+    // Writes one computed value into count entries from start on (formatted once).
+    void setVoltsRun(int start, int count, double volts);
+    // Moves count entries from one index to another; the ranges may overlap.
+    void moveRange(int from, int to, int count);
     void setEndMarker(int i) { set(i, "999"); }
     void clear(int i) { set(i, "0"); }
     int size() const { return kMaxPoints; }
