@@ -57,6 +57,7 @@ private:
     void showPlot();
     void showStatus();
     void showSystem();
+    void showEditing();
     void showDialog(const DialogForm& dialog);
 
     int number(const Line& line, int index, const QString& what) const;

@@ -19,6 +19,7 @@ void ClearSelection(Workspace& ws)
     if (ws.work.SelectAllActive) {
         ClearEditBuffer(edit, count);
         ws.CommitEditBuffer();
+        DisableForEmptyDocument(ws.commands);
         ws.DrawGrid();
         ws.RebuildPlotCache();
         ws.work.SelectAllActive = false;
@@ -41,6 +42,8 @@ void ClearSelection(Workspace& ws)
     if (edit.SelStartX == 0)
         edit.SelStartX = 1;
     ws.CommitEditBuffer();
+    if (edit.PointCount == 0)
+        DisableForEmptyDocument(ws.commands);
     ws.DrawGrid();
     ws.RebuildPlotCache();
 }
@@ -52,6 +55,7 @@ void ClearAllPoints(Workspace& ws)
     ClearEditBuffer(edit);
     SetPlotCache(edit, {});
     ws.CommitEditBuffer();
+    DisableForEmptyDocument(ws.commands);
     ws.DrawGrid();
 }
 

@@ -85,6 +85,8 @@ void CutSelection(Workspace& ws)
         state.disable({Cmd::Clear, Cmd::ClearAll});
     SetPasteEnabled(state, true);
     ws.CommitEditBuffer();
+    if (edit.PointCount == 0)
+        DisableForEmptyDocument(state);
 }
 
 void PasteClipboard(Workspace& ws)

@@ -25,4 +25,12 @@ inline void SetUndoEnabled(CommandState& state, bool enabled)
     state.setButtonEnabled(1, Tb1::Undo, enabled);
 }
 
+// With no points left there is nothing to select, cut, copy, paste into, clear or transform.
+inline void DisableForEmptyDocument(CommandState& state)
+{
+    state.disable({Cmd::Cut, Cmd::Copy, Cmd::Paste, Cmd::Clear, Cmd::ClearAll, Cmd::EditSelect,
+                   Cmd::SelectAll});
+    state.disable(Sets::MathItems);
+}
+
 }  // namespace tlv

@@ -167,9 +167,11 @@ void MouseTools::key(int code)
 
 void MouseTools::writeBack()
 {
+    // Rows are clamped before use: +5 V sits at row -0.06 in the cache, and an untouched
+    // column would otherwise come back above +5 V.
     EditState& edit = ws_.edit;
     for (int c = std::max<int>(ws_.tools.EditFromColumn, 0); c <= lastColumn(); ++c)
-        WritePointRun(edit, c * 32, 32, 5 - edit.PlotY[static_cast<size_t>(c)] / 30.4);
+        WritePointRun(edit, c * 32, 32, 5 - ClampRow(edit.PlotY[static_cast<size_t>(c)]) / 30.4);
 }
 
 void MouseTools::endAfterLastColumn()

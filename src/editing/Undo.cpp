@@ -37,11 +37,8 @@ void UndoLastEdit(Workspace& ws)
     WritePoints(edit, 0, std::vector<double>(edit.UndoVolts.begin(), edit.UndoVolts.begin() + last + 1));
     RefreshPlotFromEditBuffer(edit);
     CommandState& state = ws.commands;
-    if (edit.PointCount == 0) {
-        state.disable({Cmd::Cut, Cmd::Copy, Cmd::Paste, Cmd::Clear, Cmd::ClearAll, Cmd::EditSelect,
-                       Cmd::SelectAll});
-        state.disable(Sets::MathItems);
-    }
+    if (edit.PointCount == 0)
+        DisableForEmptyDocument(state);
     ws.CommitEditBuffer();
     DiscardUndo(edit);
     SetUndoEnabled(state, false);
