@@ -92,13 +92,13 @@ void FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, float y1
     }
     const int left = RoundToWhole(a);
     const int right = std::min(RoundToWhole(b), kPlotWidth);
-    if (left - 1 > 0 && left <= kPlotWidth) {
-        Row(edit, left - 1) = ya;
-        const double width = right - left == 0 ? 1.0 : right - left;
-        const double start = Row(edit, left - 1);
-        for (int i = left; i <= right; ++i)
-            Row(edit, i) = ClampRow(start + (i - left) * (static_cast<double>(yb) - ya) / width);
-    }
+    if (left - 1 <= 0 || left > kPlotWidth)
+        return;
+    Row(edit, left - 1) = ya;
+    const double width = right - left == 0 ? 1.0 : right - left;
+    const double start = Row(edit, left - 1);
+    for (int i = left; i <= right; ++i)
+        Row(edit, i) = ClampRow(start + (i - left) * (static_cast<double>(yb) - ya) / width);
     work.LineAnchorColumn = RoundToWhole(x2);
 }
 
