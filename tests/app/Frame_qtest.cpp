@@ -15,6 +15,7 @@
 #include "model/ScriptedPrompter.h"
 #include "support/LabelInk.h"
 #include "support/Prompts.h"
+#include "support/StartFrame.h"
 
 using namespace tlv;
 
@@ -23,15 +24,7 @@ class FrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        qputenv("TOLVENAR_CONFIG_DIR", config.path().toLocal8Bit());
-        app = std::make_unique<Application>(config.path());
-        app->setPrompter(&prompter);
-        app->startUp();
-        app->frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&app->frame()));
-    }
+    void init() { QVERIFY(test::StartFrame(app, config, prompter)); }
 
     void cleanup() { app.reset(); }
 

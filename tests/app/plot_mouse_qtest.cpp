@@ -11,6 +11,7 @@
 #include "model/ScriptedPrompter.h"
 #include "model/VoltsText.h"
 #include "support/ImageChecks.h"
+#include "support/StartFrame.h"
 
 using namespace tlv;
 
@@ -22,12 +23,7 @@ class PlotMouseTest : public QObject {
 private slots:
     void init()
     {
-        qputenv("TOLVENAR_CONFIG_DIR", config.path().toLocal8Bit());
-        app = std::make_unique<Application>(config.path());
-        app->setPrompter(&prompter);
-        app->startUp();
-        app->frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&app->frame()));
+        QVERIFY(test::StartFrame(app, config, prompter));
         app->frame().toolbarAction(1, 1)->trigger();  // New
         Workspace& ws = app->workspace();
         DocumentView* view = app->frame().viewOf(ws.activeWindow()->id);

@@ -111,26 +111,25 @@ TEST(FillColumnsLinearClamped, AChainedLineTakesTheColumnCountAsAnchor)
 
 TEST(FillColumnsFromPoint, RoundsItsEndsAndLeavesColumnOneAlone)
 {
+    // 1.49 rounds to column 1: column 0 before it is not above 0, so nothing happens at all.
     WorkBuffers work;
     work.LineAnchorColumn = 99;
     EditState edge;
-    FillColumnsFromPoint(edge, work, 1.49f, 100, 5, 200);  // a = 1: a - 1 is not above 0
-    EXPECT_EQ(Row(edge, 1), 0);
-    EXPECT_EQ(Row(edge, 5), 0);
+    FillColumnsFromPoint(edge, work, 1.49f, 100, 5, 200);
+    EXPECT_EQ(edge.PlotY, EditState().PlotY);
     EXPECT_EQ(work.LineAnchorColumn, 99);
 
-    EditState edit;
-    FillColumnsFromPoint(edit, work, 1.5f, 100, 5.49f, 200);  // columns 2..5
-    EXPECT_EQ(Row(edit, 1), 100);
-    EXPECT_EQ(Row(edit, 2), 100);
-    EXPECT_EQ(Row(edit, 4), 100 + 2 * 100.0 / 3);
-    EXPECT_EQ(Row(edit, 5), 200);
-    EXPECT_EQ(Row(edit, 6), 0);
-    EXPECT_EQ(work.LineAnchorColumn, 5);
-
-    EditState wider;
-    FillColumnsFromPoint(wider, work, 1.5f, 100, 5.5f, 200);  // columns 2..6
-    EXPECT_EQ(Row(wider, 6), 200);
+    // 1.5 rounds to column 2; 5.49 to 5 and 5.5 to 6.
+    for (auto [x2, right] : {std::pair{5.49f, 5}, {5.5f, 6}}) {
+        EditState edit;
+        FillColumnsFromPoint(edit, work, 1.5f, 100, x2, 200);
+        EXPECT_EQ(Row(edit, 1), 100);
+        EXPECT_EQ(Row(edit, 2), 100);
+        EXPECT_EQ(Row(edit, 4), 100 + 2 * 100.0 / (right - 2));
+        EXPECT_EQ(Row(edit, right), 200);
+        EXPECT_EQ(Row(edit, right + 1), 0);
+        EXPECT_EQ(work.LineAnchorColumn, right);
+    }
 }
 
 TEST(FillColumnsFromPoint, FromRightToLeftAZeroRiseCountsAsOne)
