@@ -118,9 +118,12 @@ void EndDataAt(EditState& edit, int count)
             top = i;
             break;
         }
-    for (int i = count + 1; i <= top; ++i)
-        WritePointText(edit, i, "0", false);
-    WritePointText(edit, count, "999", false);
+    for (int i = count + 1; i <= top; ++i) {
+        edit.WaveText.clear(i);
+        edit.PointDefined[static_cast<size_t>(i)] = false;
+    }
+    edit.WaveText.setEndMarker(count);
+    edit.PointDefined[static_cast<size_t>(count)] = false;
 }
 
 void ClearEditBuffer(EditState& edit, int through)

@@ -16,13 +16,13 @@ void WaveTextArray::set(int i, std::string text)
 
 void WaveTextArray::setVolts(int i, double volts)
 {
-    set(i, FormatVoltsText(volts));
+    texts_[static_cast<size_t>(i)] = FormatVoltsText(volts, &values_[static_cast<size_t>(i)]);
 }
 
 void WaveTextArray::setVoltsRun(int start, int count, double volts)
 {
-    const std::string text = FormatVoltsText(volts);
-    const double value = TextToNumber(text);
+    double value = 0;
+    const std::string text = FormatVoltsText(volts, &value);
     for (int i = start; i < start + count; ++i) {
         texts_[static_cast<size_t>(i)] = text;
         values_[static_cast<size_t>(i)] = value;
