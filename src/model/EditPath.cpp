@@ -110,7 +110,7 @@ void MovePoints(EditState& edit, int from, int to, int count)
 
 void EndDataAt(EditState& edit, int count)
 {
-    if (count >= kMaxPoints)
+    if (count < 0 || count >= kMaxPoints)
         return;
     int top = count;
     for (int i = kLastPoint; i > count; --i)

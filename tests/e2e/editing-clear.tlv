@@ -39,3 +39,4 @@ button Toolbar1 7
 show points 34 36
 menu mnuUndo
 show commands
+show status

@@ -27,3 +27,4 @@ show editing
 show commands
 menu mnuUndo
 show points 6749 6751
+show status
