@@ -39,6 +39,11 @@ MainWindow::MainWindow(Workspace& workspace, Commands& commands)
 
 MainWindow::~MainWindow()
 {
+    // The area and its windows change state while the base classes are destroyed; by then this
+    // frame takes no signals.
+    mdi_->disconnect(this);
+    for (auto& [id, sub] : subWindows_)
+        sub->disconnect(this);
     ws_.commands.setListener(nullptr);
     if (ws_.views == this)
         ws_.views = nullptr;
