@@ -5,6 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "editing/MathCommands.h"
+#include "editing/EditCommands.h"
 #include "files/FileCommands.h"
 #include "instrument/Instrument.h"
 #include "instrument/InstrumentCommands.h"
@@ -26,6 +27,7 @@ Application::Application(const QString& programFolder)
 {
     RegisterSubsystems(workspace_, commands_);
     instrument_ = RegisterInstrumentCommands(workspace_, commands_);
+    mouseTools_ = RegisterEditingCommands(workspace_, commands_);
 }
 
 Application::~Application() = default;

@@ -34,6 +34,8 @@ private:
     Commands commands_;
     // Declared before the frame, so that it outlives anything the frame's closing does.
     std::unique_ptr<Instrument> instrument_;
+    // The plot's mouse tools (ws.mouseTools); they outlive the frame that sends them input.
+    std::unique_ptr<PlotInputHandler> mouseTools_;
     std::unique_ptr<MainWindow> frame_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "display/PlotGeometry.h"
 #include "display/PlotPainter.h"
+#include "editing/Overlays.h"
 #include "model/EditPath.h"
 #include "model/Workspace.h"
 
@@ -64,7 +65,7 @@ std::vector<double> PlotWidget::traceRows() const
         return {};
     if (w == workspace_.activeWindow())
         return std::vector<double>(workspace_.edit.PlotY.begin(),
-                                   workspace_.edit.PlotY.begin() + workspace_.edit.PlotColumn);
+                                   workspace_.edit.PlotY.begin() + ShownTraceColumns(workspace_));
     if (DocumentSlot* slot = workspace_.slotOf(w->tag))
         return PlotRows(slot->store.data(), CountStore(slot->store));
     return {};
@@ -112,12 +113,16 @@ void PlotWidget::mouseMoveEvent(QMouseEvent* event)
 void PlotWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     forward(PlotInput::Type::Release, event);
-    forward(PlotInput::Type::Click, event);
+    // The release that ends a double click makes no second click.
+    if (!afterDoubleClick_)
+        forward(PlotInput::Type::Click, event);
+    afterDoubleClick_ = false;
 }
 
 void PlotWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     forward(PlotInput::Type::DoubleClick, event);
+    afterDoubleClick_ = true;
 }
 
 void PlotWidget::keyPressEvent(QKeyEvent* event)
@@ -128,7 +133,13 @@ void PlotWidget::keyPressEvent(QKeyEvent* event)
     }
     PlotInput input;
     input.type = PlotInput::Type::Key;
-    input.key = event->key();
+    // The tools take character codes: Enter 13, Escape 27.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: input.key = 13; break;
+    case Qt::Key_Escape: input.key = 27; break;
+    default: input.key = event->key();
+    }
     workspace_.mouseTools->plotInput(input);
 }
 
@@ -139,7 +150,8 @@ void PlotWidget::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     std::vector<double> rows = traceRows();
-    PaintPlot(painter, size(), w->state, rows.data(), static_cast<int>(rows.size()));
+    const PlotOverlay overlay = w == workspace_.activeWindow() ? ToolOverlay(workspace_) : PlotOverlay{};
+    PaintPlot(painter, size(), w->state, rows.data(), static_cast<int>(rows.size()), overlay);
 }
 
 }  // namespace tlv

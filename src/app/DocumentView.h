@@ -54,6 +54,7 @@ private:
 
     Workspace& workspace_;
     int windowId_;
+    bool afterDoubleClick_ = false;
 };
 
 }  // namespace tlv

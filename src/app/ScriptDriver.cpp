@@ -403,6 +403,8 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         showFrame();
     else if (what == "menus")
         showMenus();
+    else if (what == "editing")
+        showEditing();
     else if (what == "dialog") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
@@ -453,6 +455,31 @@ void ScriptDriver::showState()
          << "InterfaceType = " << ws_.link.InterfaceType << "\n"
          << "ComPortNo = " << ws_.link.ComPortNo << "\n"
          << "GpibAddress = " << ws_.link.GpibAddress << "\n";
+}
+
+void ScriptDriver::showEditing()
+{
+    const ToolState& tools = ws_.tools;
+    const DocumentWindow* active = ws_.activeWindow();
+    out_ << "LastColumn = " << (active ? active->LastColumn : 0) << "\n"
+         << "LineClickCount = " << (active ? active->LineClickCount : 0) << "\n"
+         << "EditFromColumn = " << tools.EditFromColumn << "\n"
+         << "LineAnchorColumn = " << ws_.work.LineAnchorColumn << "\n"
+         << "LineChained = " << Flag(ws_.work.LineChained != 0) << "\n"
+         << "LineDragging = " << Flag(tools.LineDragging) << "\n"
+         << "SelectionShown = " << Flag(tools.SelectionShown) << "\n"
+         << "RubberBand = ";
+    if (tools.RubberBandShown)
+        out_ << Number(tools.RubberFromX) << " " << Number(tools.RubberFromY) << " "
+             << Number(tools.RubberToX) << " " << Number(tools.RubberToY) << "\n";
+    else
+        out_ << "none\n";
+    out_ << "ShownColumns = " << tools.ShownColumns << "\n"
+         << "SelectAllActive = " << Flag(ws_.work.SelectAllActive) << "\n"
+         << "ClipboardLength = " << ws_.work.ClipboardLength << "\n"
+         << "UndoReady = " << Flag(ws_.edit.UndoReady) << "\n"
+         << "ReadoutPoint = " << Number(tools.ReadoutPoint) << "\n"
+         << "ReadoutMillivolts = " << Number(tools.ReadoutMillivolts) << "\n";
 }
 
 void ScriptDriver::showSystem()

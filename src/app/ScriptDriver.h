@@ -65,6 +65,7 @@ private:
     void showStatus();
     void showSystem();
     void showLink();
+    void showEditing();
     void showDialog(const DialogForm& dialog);
     void showPicture(const Line& line, const DialogForm& dialog);
     void showRecent();

@@ -9,7 +9,38 @@
 
 namespace tlv {
 
-void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* rows, int count)
+namespace {
+
+// The selection inverts what lies under it, as white drawn with XOR would, so the trace stays
+// visible inside the band; it is painted anew from the state every time, never erased.
+void PaintSelection(QPainter& painter, const PlotOverlay& overlay)
+{
+    const int from = std::clamp(std::min(overlay.selectionFrom, overlay.selectionTo), 0, 512);
+    const int to = std::clamp(std::max(overlay.selectionFrom, overlay.selectionTo), 0, 512);
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    QPen pen(kSelectionColour);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    if (from == to)
+        painter.drawLine(QPointF(from, 0), QPointF(from, 304));
+    else
+        painter.fillRect(QRectF(from, 0, to - from, 304), kSelectionColour);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void PaintRubberBand(QPainter& painter, const QLineF& line)
+{
+    QPen pen(kLineToolColour);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    auto inside = [](QPointF p) { return QPointF(p.x(), std::clamp(p.y(), 0.0, 304.0)); };
+    painter.drawLine(inside(line.p1()), inside(line.p2()));
+}
+
+}  // namespace
+
+void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* rows, int count,
+               const PlotOverlay& overlay)
 {
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), box), kPlotBackground);
@@ -40,6 +71,10 @@ void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* ro
             painter.drawPolyline(polyline);
         }
     }
+    if (overlay.selection)
+        PaintSelection(painter, overlay);
+    if (overlay.rubberBand)
+        PaintRubberBand(painter, overlay.rubberLine);
     painter.restore();
 }
 

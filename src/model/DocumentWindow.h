@@ -15,6 +15,8 @@ struct DocumentWindow {
     int closeStage = 0;  // 0 while not closing; makes the close work run once
     bool picEnabled = true;
     QString filePath;    // the file this window was opened from or last saved to
+    int LastColumn = 0;      // last plot column of the waveform, set at each press on the plot
+    int LineClickCount = 0;  // Line presses inside the waveform; never reset
 
     // The slot number, or 0 when the tag names none.
     int slot() const

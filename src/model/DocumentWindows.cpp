@@ -117,7 +117,7 @@ void Workspace::Activate(DocumentWindow& window)
     if (edit.DrawSuspended)
         return;
     ClearEditBuffer(edit);
-    std::fill(edit.UndoVolts.begin(), edit.UndoVolts.end(), 0.0);
+    DiscardUndo(edit);
     edit.PlotY.fill(0.0);
     ReleaseToolButtons();
 

@@ -94,6 +94,47 @@ int OverwritePoints(EditState& edit, int start, std::span<const double> volts, i
     return i;
 }
 
+void WritePointRun(EditState& edit, int start, int count, double volts)
+{
+    start = std::max(start, 0);
+    count = std::min(count, kMaxPoints - start);
+    if (count <= 0)
+        return;
+    edit.WaveText.setVoltsRun(start, count, volts);
+    std::fill_n(edit.PointDefined.begin() + start, count, true);
+}
+
+void MovePoints(EditState& edit, int from, int to, int count)
+{
+    count = std::min({count, kMaxPoints - from, kMaxPoints - to});
+    if (count <= 0 || from == to)
+        return;
+    edit.WaveText.moveRange(from, to, count);
+    auto first = edit.PointDefined.begin() + from;
+    if (to < from)
+        std::copy(first, first + count, edit.PointDefined.begin() + to);
+    else
+        std::copy_backward(first, first + count, edit.PointDefined.begin() + to + count);
+}
+
+void EndDataAt(EditState& edit, int count)
+{
+    if (count < 0 || count >= kMaxPoints)
+        return;
+    int top = count;
+    for (int i = kLastPoint; i > count; --i)
+        if (edit.PointDefined[static_cast<size_t>(i)] || edit.WaveText.value(i) != 0) {
+            top = i;
+            break;
+        }
+    for (int i = count + 1; i <= top; ++i) {
+        edit.WaveText.clear(i);
+        edit.PointDefined[static_cast<size_t>(i)] = false;
+    }
+    edit.WaveText.setEndMarker(count);
+    edit.PointDefined[static_cast<size_t>(count)] = false;
+}
+
 void ClearEditBuffer(EditState& edit, int through)
 {
     for (int i = 0; i <= through && i < kMaxPoints; ++i) {
@@ -111,6 +152,15 @@ void SnapshotForUndo(EditState& edit, UndoExtent extent, int count)
             edit.WaveText.clear(i);
         edit.UndoVolts[static_cast<size_t>(i)] = edit.WaveText.value(i);
     }
+    edit.UndoReady = true;
+    edit.UndoFull = CountEditBuffer(edit) == kMaxPoints;
+}
+
+void DiscardUndo(EditState& edit)
+{
+    std::fill(edit.UndoVolts.begin(), edit.UndoVolts.end(), 0.0);
+    edit.UndoReady = false;
+    edit.UndoFull = false;
 }
 
 void SetPlotCache(EditState& edit, const std::vector<double>& rows)
@@ -145,17 +195,20 @@ void Workspace::CommitEditBuffer()
     edit.PointCount = CountEditBuffer(edit);
 
     if (edit.PointCount != 0) {
-        commands.enableButtons(1, {Tb1::Save, Tb1::Undo, Tb1::Send, Tb1::Print});
+        commands.enableButtons(1, {Tb1::Save, Tb1::Send, Tb1::Print});
         commands.setButtonPressed(2, Tb2::Marker, true);
         commands.enable(Sets::DocumentFileItems);
         commands.enable(Sets::PointItems);
-        commands.setEnabled(Cmd::Undo, true);
     } else {
         commands.disableButtons(1, Sets::DocumentButtons);
         commands.disable(Sets::PointItems);
         commands.disable(Sets::ClipboardItems);
-        commands.disable({Cmd::Undo, Cmd::Send});
+        commands.disable({Cmd::Send});
     }
+    // Undo is offered while there is a snapshot to restore, with points or without (a
+    // cleared document comes back).
+    commands.setEnabled(Cmd::Undo, edit.UndoReady);
+    commands.setButtonEnabled(1, Tb1::Undo, edit.UndoReady);
     commands.setEnabled(Cmd::Close, formsLoaded() >= 2);
 
     DocumentSlot* slot = activeSlot();

@@ -43,6 +43,13 @@ int WritePoints(EditState& edit, int start, const std::vector<double>& volts);
 // are. Writing stops before index `stop` (exclusive, at most the buffer's end). Returns the index
 // after the last point written.
 int OverwritePoints(EditState& edit, int start, std::span<const double> volts, int stop);
+// Writes one value into count points from start on, as far as the buffer reaches.
+void WritePointRun(EditState& edit, int start, int count, double volts);
+// Moves count points (texts and flags) from one index to another; the ranges may overlap.
+void MovePoints(EditState& edit, int from, int to, int count);
+// Ends the data at count: the marker there (when it fits) and every entry after it emptied,
+// so that no stale point or flag outlives a waveform that got shorter.
+void EndDataAt(EditState& edit, int count);
 // Clears texts and flags of points 0..through.
 void ClearEditBuffer(EditState& edit, int through = kLastPoint);
 
@@ -51,8 +58,11 @@ enum class UndoExtent {
     WholeBuffer,    // every point
     ThroughMarker,  // points 0..count, the last being the marker
 };
-// Takes the edit buffer into UndoVolts (empty texts read as "0").
+// Takes the edit buffer into UndoVolts (empty texts read as "0") and makes Undo available:
+// the one way to take a snapshot.
 void SnapshotForUndo(EditState& edit, UndoExtent extent, int count = 0);
+// Forgets the snapshot (window activation, Undo itself): Undo has nothing to restore.
+void DiscardUndo(EditState& edit);
 
 // ---- Plot cache and stores -------------------------------------------------------------------------
 void SetPlotCache(EditState& edit, const std::vector<double>& rows);

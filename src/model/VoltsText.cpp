@@ -1,18 +1,92 @@
 #include "model/VoltsText.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 
 namespace tlv {
 
-std::string FormatVoltsText(double volts)
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The seven significant digits of a positive value and its decimal exponent, from one scaling
+// by an exact power of ten (an error below 1e-9 at this size); false where that cannot decide
+// the rounding for certain (within reach of a half, or of a decade's edge, or beyond the exact
+// powers), and the caller takes the general formatter, which is several times slower.
+bool SevenDigits(double x, long long& digits, int& exponent)
+{
+    constexpr double kDoubt = 4e-9;
+    // The binary exponent of a normal double, as frexp gives it, read from its bits.
+    const int binary = static_cast<int>((std::bit_cast<uint64_t>(x) >> 52) & 0x7ff) - 1022;
+    int e = ((binary - 1) * 78913) >> 18;  // floor((binary - 1) * log10(2)), give or take one
+    for (int tries = 0; tries < 3; ++tries) {
+        const int k = 6 - e;
+        if (k < -22 || k > 22)
+            return false;
+        const double scaled = k >= 0 ? x * kPowersOfTen[k] : x / kPowersOfTen[-k];
+        if (std::fabs(scaled - 999999.5) < kDoubt || std::fabs(scaled - 9999999.5) < kDoubt)
+            return false;
+        if (scaled < 999999.5) {
+            --e;
+            continue;
+        }
+        if (scaled > 9999999.5) {
+            ++e;
+            continue;
+        }
+        const long long whole = static_cast<long long>(scaled);
+        const double fraction = scaled - static_cast<double>(whole);
+        if (std::fabs(fraction - 0.5) < kDoubt)
+            return false;
+        digits = whole + (fraction > 0.5 ? 1 : 0);
+        exponent = e;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string FormatVoltsText(double volts, double* readsAs)
 {
     char buffer[40];
     char* out = buffer;
     // -0.0 compares equal to 0, so it takes the "+" pattern like any value >= 0.
     if (volts >= 0 || std::isnan(volts))
         *out++ = '+';
+    long long digits = 0;
+    int exponent = 0;
+    if (volts != 0 && SevenDigits(std::fabs(volts), digits, exponent)) {
+        if (readsAs) {
+            // Dividing by an exact power rounds once: the very double any correct reader gives.
+            const int scale = exponent - 6;
+            const double magnitude = scale < 0 ? static_cast<double>(digits) / kPowersOfTen[-scale]
+                                               : static_cast<double>(digits) * kPowersOfTen[scale];
+            *readsAs = volts < 0 ? -magnitude : magnitude;
+        }
+        if (volts < 0)
+            *out++ = '-';
+        char mantissa[7];
+        for (int k = 6; k >= 0; --k, digits /= 10)
+            mantissa[k] = static_cast<char>('0' + digits % 10);
+        *out++ = mantissa[0];
+        *out++ = '.';
+        for (int k = 1; k < 7; ++k)
+            *out++ = mantissa[k];
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(exponent);
+        if (magnitude >= 100)
+            *out++ = static_cast<char>('0' + magnitude / 100);
+        *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *out++ = static_cast<char>('0' + magnitude % 10);
+        return std::string(buffer, out);
+    }
     auto result = std::to_chars(out, buffer + sizeof buffer, volts, std::chars_format::scientific, 6);
     std::string text(buffer, result.ptr);
     if (volts == 0 && std::signbit(volts))
@@ -20,6 +94,8 @@ std::string FormatVoltsText(double volts)
     auto e = text.find('e');
     if (e != std::string::npos)
         text[e] = 'E';
+    if (readsAs)
+        *readsAs = TextToNumber(text);
     return text;
 }
 

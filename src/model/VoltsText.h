@@ -6,7 +6,8 @@
 namespace tlv {
 
 // "+1.250000E+00" for values >= 0 (including -0.0), "-1.250000E+00" below zero.
-std::string FormatVoltsText(double volts);
+// readsAs, when given, receives the number the text reads as.
+std::string FormatVoltsText(double volts, double* readsAs = nullptr);
 
 // The number a text written by FormatVoltsText reads as, exactly as TextToNumber reads it, without
 // a general parse: seven digits over a power of ten is one correctly rounded division.

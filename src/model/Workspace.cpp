@@ -23,6 +23,15 @@ void Workspace::DrawGrid()
 {
     if (edit.DrawSuspended)
         return;
+    // Clearing the plot takes the marks of the mouse tools with it.
+    tools.SelectionShown = false;
+    tools.RubberBandShown = false;
+    tools.ShownColumns = 0;
+    notifyPlot();
+}
+
+void Workspace::RepaintPlot()
+{
     notifyPlot();
 }
 

@@ -41,6 +41,7 @@ public:
     EditState edit;
     DocumentSlots docs;
     WorkBuffers work;
+    ToolState tools;
     SegmentParameters seg;
     FileState file;
     LinkState link;
@@ -55,6 +56,8 @@ public:
     // Takes the points under the selected columns into SelVolts.
     void CaptureSelection();
     void DrawGrid();
+    // Paints the plots again from the state, after a change that keeps what they show.
+    void RepaintPlot();
 
     // ---- Document windows ----------------------------------------------------------------
     const std::vector<std::unique_ptr<DocumentWindow>>& windows() const { return windows_; }

@@ -43,6 +43,11 @@ struct EditState {
     int16_t SelLast = 0;
     std::array<double, kPlotColumns> SelPreview{};
     std::vector<double> UndoVolts = std::vector<double>(kMaxPoints, 0.0);
+    // Whether UndoVolts holds a snapshot an editing command took since the window was
+    // activated (SnapshotForUndo sets it, DiscardUndo clears it): Undo is offered only then.
+    bool UndoReady = false;
+    // The snapshot is of a full buffer of 16384 points, which has no room for its marker.
+    bool UndoFull = false;
     uint8_t ToolMode = 0;
     int16_t ActiveTag = 0;
     bool DrawSuspended = false;
@@ -61,11 +66,35 @@ struct DocumentSlots {
 struct WorkBuffers {
     std::vector<double> WorkVolts = std::vector<double>(kMaxPoints, 0.0);
     std::array<double, kPlotColumns> WorkPreview{};
+    // The clipboard keeps its own points and length, so that a preview or a transform that
+    // works in WorkVolts never changes what Paste writes.
+    std::vector<double> ClipboardVolts = std::vector<double>(kMaxPoints, 0.0);
+    int ClipboardLength = 0;
     bool ClipboardFull = false;
     int PasteColumn = 0;
     bool SelectAllActive = false;
     int LineChained = 0;
     int LineAnchorColumn = 0;
+};
+
+// The mouse tools' own state, and what they show on the plot until the next DrawGrid clears
+// it. The plot paints the selection band and the rubber band from here; no pixels are kept.
+struct ToolState {
+    int16_t EditFromColumn = 0;      // leftmost column of the Free hand or Line edit
+    bool LineDragging = false;       // the mouse moved with the left button held in Line mode
+    int16_t FreehandPrevColumn = 0;  // column of the previous mouse position of a stroke
+    int16_t StrokeMinColumn = 0;
+    int16_t StrokeMaxColumn = 0;
+    bool SelectionShown = false;     // the marker (one column) or band is on the plot
+    bool RubberBandShown = false;    // the Line tool's next segment is on the plot
+    float RubberFromX = 0, RubberFromY = 0, RubberToX = 0, RubberToY = 0;
+    // Columns the trace shows while a stroke is drawn past the stored waveform.
+    int ShownColumns = 0;
+    // A left press on the plot started the gesture now under way; moves with the button held
+    // and the release belong to it.
+    bool GestureActive = false;
+    double ReadoutPoint = 0;         // point index under the mouse, one decimal
+    double ReadoutMillivolts = 0;    // millivolts under the mouse, three decimals
 };
 
 // The segment the New Segment dialog or a shape button last described.

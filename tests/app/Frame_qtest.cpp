@@ -17,6 +17,7 @@
 #include "model/ScriptedPrompter.h"
 #include "support/LabelInk.h"
 #include "support/Prompts.h"
+#include "support/StartFrame.h"
 
 using namespace tlv;
 
@@ -27,13 +28,8 @@ class FrameTest : public QObject {
 private slots:
     void init()
     {
-        qputenv("TOLVENAR_CONFIG_DIR", config.path().toLocal8Bit());
         prompter.shown.clear();
-        app = std::make_unique<Application>(config.path());
-        app->setPrompter(&prompter);
-        app->startUp();
-        app->frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&app->frame()));
+        QVERIFY(test::StartFrame(app, config, prompter));
     }
 
     void cleanup() { app.reset(); }

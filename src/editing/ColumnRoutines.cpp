@@ -1,0 +1,111 @@
+#include "editing/ColumnRoutines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace tlv {
+
+int RoundToWhole(double value)
+{
+    const double whole = std::floor(std::abs(value) + 0.5);
+    return static_cast<int>(value < 0 ? -whole : whole);
+}
+
+int ColumnOfX(float x)
+{
+    // Single precision throughout, as the mouse coordinates are singles.
+    const float scaled = x * 10.0f + 0.5f;
+    const float tenths = std::floor(scaled) / 10.0f;
+    return RoundToWhole(tenths);
+}
+
+double ClampRow(double y)
+{
+    if (y <= 0)
+        return 0;
+    if (y >= kPlotHeight)
+        return kPlotHeight;
+    return y;
+}
+
+namespace {
+double& Row(EditState& edit, int column)
+{
+    return edit.PlotY[static_cast<size_t>(column)];
+}
+
+bool IsColumn(int column)
+{
+    return column >= 0 && column <= kPlotWidth;
+}
+}  // namespace
+
+void FillColumnsLinear(EditState& edit, int x1, float y1, int x2, float y2)
+{
+    y1 = static_cast<float>(ClampRow(y1));
+    y2 = static_cast<float>(ClampRow(y2));
+    if (x1 > x2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    if (x1 == x2 || !IsColumn(x1))
+        return;
+    const float slope = (y2 - y1) / static_cast<float>(x2 - x1);
+    const double start = Row(edit, x1);
+    for (int i = x1 + 1; i <= x2 && IsColumn(i); ++i) {
+        const float rise = static_cast<float>(i - x1) * slope;  // a single times a whole
+        Row(edit, i) = start + rise;
+        ++edit.PlotColumn;
+    }
+}
+
+void FillColumnsLinearClamped(EditState& edit, WorkBuffers& work, int x1, float y1, int x2,
+                              float y2)
+{
+    if (x1 > x2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    const double dx = x2 - x1 == 0 ? 1.0 : x2 - x1;
+    const double dy = y2 - y1 == 0 ? 1.0 : static_cast<double>(y2) - y1;
+    if (IsColumn(x1)) {
+        const double start = Row(edit, x1);
+        for (int i = x1; i <= x2 && IsColumn(i); ++i)
+            Row(edit, i) = ClampRow(start + (i - x1) * dy / dx);
+    }
+    if (work.LineChained)
+        work.LineAnchorColumn = edit.PlotColumn;
+}
+
+void FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, float y1, float x2,
+                          float y2)
+{
+    y1 = static_cast<float>(ClampRow(y1));
+    y2 = static_cast<float>(ClampRow(y2));
+    float a = x1, ya = y1, b = x2, yb = y2;
+    if (x1 > x2) {
+        std::swap(a, b);
+        std::swap(ya, yb);
+        if (yb - ya == 0)
+            yb = ya + 1;
+    }
+    const int left = RoundToWhole(a);
+    const int right = std::min(RoundToWhole(b), kPlotWidth);
+    if (left - 1 <= 0 || left > kPlotWidth)
+        return;
+    Row(edit, left - 1) = ya;
+    const double width = right - left == 0 ? 1.0 : right - left;
+    const double start = Row(edit, left - 1);
+    for (int i = left; i <= right; ++i)
+        Row(edit, i) = ClampRow(start + (i - left) * (static_cast<double>(yb) - ya) / width);
+    work.LineAnchorColumn = RoundToWhole(x2);
+}
+
+void SetColumnAndRedraw(EditState& edit, int x, float y)
+{
+    if (x >= 2 && x + 1 <= kPlotWidth)
+        Row(edit, x) = ClampRow(y);
+}
+
+}  // namespace tlv

@@ -1,0 +1,139 @@
+// Free hand and Line: presses and moves edit the plot cache, the release writes it back.
+#include <algorithm>
+
+#include "editing/ColumnRoutines.h"
+#include "editing/MouseTools.h"
+#include "model/Workspace.h"
+
+namespace tlv {
+
+namespace {
+constexpr float kCentreRow = 152;  // 0 V
+}  // namespace
+
+int MouseTools::startStroke(int column)
+{
+    if (lastColumn() == 0)
+        ws_.edit.PlotY[0] = kCentreRow;
+    if (column >= kPlotWidth)
+        column = kPlotWidth;
+    if (column <= 0)
+        column = 1;
+    if (column <= ws_.tools.EditFromColumn)
+        ws_.tools.EditFromColumn = static_cast<int16_t>(column - 1);
+    return column;
+}
+
+void MouseTools::freehandPress(int column, float y)
+{
+    column = startStroke(column);
+    ToolState& tools = ws_.tools;
+    tools.FreehandPrevColumn = tools.StrokeMinColumn = tools.StrokeMaxColumn =
+        static_cast<int16_t>(column);
+    int& last = lastColumn();
+    if (last < column) {
+        // A press beyond the end extends the waveform by a straight line to it.
+        FillColumnsLinear(ws_.edit, last, static_cast<float>(row(last)), column, y);
+        last = column;
+    } else {
+        SetColumnAndRedraw(ws_.edit, column, y);
+    }
+    showColumnsThrough(last);
+}
+
+void MouseTools::freehandMove(int column, float y)
+{
+    column = std::clamp(column, 1, kPlotWidth);
+    ToolState& tools = ws_.tools;
+    auto& rows = ws_.edit.PlotY;
+    const int from = tools.FreehandPrevColumn;
+    // Every column between two mouse positions takes the straight line between them, so a fast
+    // stroke skips none. The row at the previous position is read as it stands, clamped once
+    // it has been passed.
+    if (from > column) {
+        const double slope = (y - rows[static_cast<size_t>(from)]) / (from - column);
+        for (int i = from; i >= column; --i)
+            rows[static_cast<size_t>(i)] = ClampRow(rows[static_cast<size_t>(from)] + slope * (from - i));
+        if (column < tools.EditFromColumn)
+            tools.EditFromColumn = static_cast<int16_t>(std::max(column, 0));
+    } else if (from < column) {
+        const double slope = (y - rows[static_cast<size_t>(from)]) / (column - from);
+        for (int i = from; i <= column; ++i)
+            rows[static_cast<size_t>(i)] = ClampRow(rows[static_cast<size_t>(from)] + slope * (i - from));
+    }
+    tools.FreehandPrevColumn = static_cast<int16_t>(column);
+    tools.StrokeMinColumn = static_cast<int16_t>(std::min<int>(tools.StrokeMinColumn, column));
+    tools.StrokeMaxColumn = static_cast<int16_t>(std::max<int>(tools.StrokeMaxColumn, column));
+    showColumnsThrough(column);
+}
+
+void MouseTools::freehandRelease(int column)
+{
+    column = std::clamp(column, 1, kPlotWidth);
+    if (column <= ws_.tools.EditFromColumn)
+        ws_.tools.EditFromColumn = static_cast<int16_t>(column - 1);
+    ws_.DrawGrid();
+    writeBack();
+    endAfterLastColumn();
+    ws_.CommitEditBuffer();
+}
+
+void MouseTools::linePress(int column, float y)
+{
+    column = startStroke(column);
+    WorkBuffers& work = ws_.work;
+    int& last = lastColumn();
+    if (last < column) {
+        // Beyond the end: a segment from the end, or from the last click inside the waveform.
+        const int from = work.LineChained ? work.LineAnchorColumn : last;
+        FillColumnsLinearClamped(ws_.edit, work, from, static_cast<float>(row(from)), column, y);
+        last = column;
+        work.LineChained = 0;
+    } else {
+        DocumentWindow& window = *ws_.activeWindow();
+        ++window.LineClickCount;
+        if (window.LineClickCount == 1)
+            FillColumnsFromPoint(ws_.edit, work, static_cast<float>(last),
+                                 static_cast<float>(row(last)), static_cast<float>(column), y);
+        else if (column != work.LineAnchorColumn)
+            FillColumnsFromPoint(ws_.edit, work, static_cast<float>(work.LineAnchorColumn),
+                                 static_cast<float>(row(work.LineAnchorColumn)),
+                                 static_cast<float>(column), y);
+        work.LineChained = -1;
+    }
+    showColumnsThrough(last);
+}
+
+void MouseTools::lineMove(float x, float y)
+{
+    ToolState& tools = ws_.tools;
+    const WorkBuffers& work = ws_.work;
+    tools.LineDragging = false;
+    if (lastColumn() == 0 && work.LineAnchorColumn == 0)
+        return;
+    ws_.DrawGrid();
+    ws_.RebuildPlotCache();
+    // The segment the next click makes: from the last click, or from the end of the waveform.
+    const int from = work.LineAnchorColumn != 0 ? work.LineAnchorColumn : lastColumn();
+    tools.RubberFromX = static_cast<float>(from);
+    tools.RubberFromY = static_cast<float>(row(from));
+    tools.RubberToX = x;
+    tools.RubberToY = y;
+    tools.RubberBandShown = true;
+}
+
+void MouseTools::lineRelease(int column)
+{
+    if (column <= 0)
+        return;
+    writeBack();
+    // The data always ends after the last column, so that a drag leaves no waveform without
+    // its marker; only a click stores the buffer and moves the anchor.
+    endAfterLastColumn();
+    if (ws_.tools.LineDragging)
+        return;
+    ws_.CommitEditBuffer();
+    ws_.work.LineAnchorColumn = std::clamp(column, 1, kPlotWidth);
+}
+
+}  // namespace tlv

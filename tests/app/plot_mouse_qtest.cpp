@@ -1,0 +1,129 @@
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/Application.h"
+#include "app/DocumentView.h"
+#include "app/MainWindow.h"
+#include "display/PlotPainter.h"
+#include "model/EditPath.h"
+#include "model/ScriptedPrompter.h"
+#include "model/VoltsText.h"
+#include "support/ImageChecks.h"
+#include "support/StartFrame.h"
+
+using namespace tlv;
+
+// The mouse tools driven by real mouse and key events on the plot of the real frame, sized so
+// that one pixel is one plot unit.
+class PlotMouseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(test::StartFrame(app, config, prompter));
+        app->frame().toolbarAction(1, 1)->trigger();  // New
+        Workspace& ws = app->workspace();
+        DocumentView* view = app->frame().viewOf(ws.activeWindow()->id);
+        QMdiSubWindow* sub = app->frame().subWindowOf(ws.activeWindow()->id);
+        sub->resize(sub->size() - view->size() + QSize(570 + 58, 370 + 56));
+        QTRY_COMPARE(view->plot()->size(), QSize(570, 370));
+        plot = view->plot();
+    }
+
+    void cleanup() { app.reset(); }
+
+    void movesShowTheReadoutInTheStatusBar()
+    {
+        MainWindow& frame = app->frame();
+        QTest::mouseMove(plot, QPoint(10, 0));
+        QTRY_COMPARE(frame.statusText(2), QString("POSITION"));
+        QCOMPARE(frame.statusText(3), QString("X=  320"));
+        QCOMPARE(frame.statusText(4), QString("Y= 5.000"));
+        QTest::mouseMove(plot, QPoint(0, 369));  // in the margin below the grid
+        QTRY_COMPARE(frame.statusText(3), QString("X=  1"));
+        QCOMPARE(frame.statusText(4), QString("Y= - 5.000"));
+        QTest::mouseMove(plot, QPoint(569, 100));
+        QTRY_COMPARE(frame.statusText(3), QString("X=  16383"));
+        QCOMPARE(frame.statusText(4), QString("Y= 1.711"));
+    }
+
+    void aFreeHandStrokeWritesEveryColumnItCrosses()
+    {
+        Workspace& ws = app->workspace();
+        app->frame().toolbarAction(2, 6)->trigger();  // Sine, 2000 points: columns 0..62
+        app->frame().toolbarAction(2, 3)->trigger();  // Free hand
+        QCOMPARE(ws.edit.ToolMode, 1);
+        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(20, 50));
+        QTest::mouseMove(plot, QPoint(40, 250));  // the button stays down
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(40, 250));
+        // Columns 20..40 on the line between the two positions, every column from 19 (left of
+        // the press) to the end rewritten as 32 equal points: 63 columns.
+        QCOMPARE(ws.edit.PointCount, 63 * 32);
+        QCOMPARE(ws.docs.DocSlots[0].store[63 * 32], kEndMarker);
+        for (int column : {20, 30, 40}) {
+            const std::string volts = FormatVoltsText(5 - (50 + 10.0 * (column - 20)) / 30.4);
+            QCOMPARE(ws.edit.WaveText[column * 32], volts);
+            QCOMPARE(ws.edit.WaveText[column * 32 + 31], volts);
+        }
+        QVERIFY(ws.commands.isEnabled(Cmd::Undo));
+        QVERIFY(PaintedNear(plot->grab().toImage(), 30, 150, kTraceColour));
+    }
+
+    void aMarkerDragShowsTheBandAndOffersCutAndCopy()
+    {
+        Workspace& ws = app->workspace();
+        app->frame().toolbarAction(2, 6)->trigger();  // Sine, 2000 points: columns 0..62
+        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(10, 100));
+        QTest::mouseMove(plot, QPoint(30, 120));
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(30, 120));
+        QCOMPARE(ws.edit.SelStartX, 10);
+        QCOMPARE(ws.edit.SelEndX, 30);
+        QCOMPARE(ws.edit.SelLast, 672);  // points 319..991
+        QTRY_VERIFY(app->frame().menuAction("mnuCopy")->isEnabled());
+        QVERIFY(app->frame().toolbarAction(1, Tb1::Cut)->isEnabled());
+        const QImage image = plot->grab().toImage();
+        QCOMPARE(image.pixelColor(20, 300), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(40, 300), kPlotBackground);
+
+        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(300, 100));  // right of the curve
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(300, 100));
+        QCOMPARE(plot->grab().toImage().pixelColor(20, 300), kPlotBackground);
+        QTRY_VERIFY(!app->frame().menuAction("mnuCopy")->isEnabled());
+        QVERIFY(!app->frame().menuAction("mnuPaste")->isEnabled());
+    }
+
+    void escapeAndDoubleClickEndTheLineTool()
+    {
+        Workspace& ws = app->workspace();
+        app->frame().toolbarAction(2, 4)->trigger();  // Line
+        QTest::mouseClick(plot, Qt::LeftButton, {}, QPoint(40, 100));
+        QCOMPARE(ws.edit.PointCount, 41 * 32);
+        QTest::mouseMove(plot, QPoint(80, 20));
+        QVERIFY(PaintedNear(plot->grab().toImage(), 60, 60, kLineToolColour));
+        QTest::keyClick(plot, Qt::Key_Escape);
+        QCOMPARE(ws.edit.ToolMode, 0);
+        QTRY_VERIFY(app->frame().toolbarAction(2, Tb2::Marker)->isChecked());
+        QVERIFY(app->frame().menuAction("mnuEditselect")->isChecked());
+        QVERIFY(!PaintedNear(plot->grab().toImage(), 60, 60, kLineToolColour));
+
+        app->frame().toolbarAction(2, 4)->trigger();
+        ws.work.ClipboardFull = true;
+        ws.work.PasteColumn = 7;
+        QTest::mouseDClick(plot, Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(ws.edit.ToolMode, 0);
+        QCOMPARE(ws.work.PasteColumn, 7);  // the double click's release makes no click
+        QTRY_VERIFY(app->frame().toolbarAction(2, Tb2::Marker)->isChecked());
+    }
+
+private:
+    QTemporaryDir config;
+    ScriptedPrompter prompter;
+    std::unique_ptr<Application> app;
+    QWidget* plot = nullptr;
+};
+
+QTEST_MAIN(PlotMouseTest)
+#include "plot_mouse_qtest.moc"

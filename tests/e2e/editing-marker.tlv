@@ -1,0 +1,43 @@
+# Marker: a press sets the marker, a drag widens the band, the release captures the selection and
+# offers Cut and Copy. A press right of the curve makes an insertion point at the end, which
+# offers only Paste, and only while the clipboard holds points. A double click and Edit Select
+# return to the Marker; Edit Select checked releases the tool buttons.
+menu mnuNew
+menu mnuRamp
+set txtPoint 100
+click cmdOK
+plot press 1 100
+show editing
+plot move 3 100 1
+plot release 3 100
+plot click 3 100
+show editing
+show state
+show commands
+plot press 200 100
+plot release 200 100
+plot click 200 100
+show editing
+show state
+show commands
+plot press 1 100
+plot release 1 100
+plot click 1 100
+show state
+menu mnuCopy
+plot press 200 100
+plot release 200 100
+plot click 200 100
+show state
+show commands
+menu mnuPaste
+show points 97 102
+show points 130 133
+button Toolbar2 3
+plot dblclick 20 20
+show commands
+menu mnuEditselect
+show commands
+menu mnuEditselect
+show state
+show status

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "editing/ColumnRoutines.h"
+#include "editing/PlotReadout.h"
+
+using namespace tlv;
+
+namespace {
+double Row(const EditState& edit, int column)
+{
+    return edit.PlotY[static_cast<size_t>(column)];
+}
+}  // namespace
+
+TEST(ColumnRounding, HalvesAwayFromZeroAndXToOneDecimalInSinglePrecision)
+{
+    EXPECT_EQ(RoundToWhole(0.49), 0);
+    EXPECT_EQ(RoundToWhole(0.5), 1);
+    EXPECT_EQ(RoundToWhole(2.4999), 2);
+    EXPECT_EQ(RoundToWhole(2.5), 3);
+    EXPECT_EQ(RoundToWhole(-0.49), 0);
+    EXPECT_EQ(RoundToWhole(-0.5), -1);
+
+    EXPECT_EQ(ColumnOfX(0.44f), 0);
+    EXPECT_EQ(ColumnOfX(0.45f), 1);  // 0.45f * 10 is 4.5 in single precision
+    EXPECT_EQ(ColumnOfX(10.44f), 10);
+    EXPECT_EQ(ColumnOfX(10.45f), 11);  // in double it would be 104.4999..., column 10
+    EXPECT_EQ(ColumnOfX(511.5f), 512);
+    EXPECT_EQ(ColumnOfX(-0.44f), 0);
+    EXPECT_EQ(ColumnOfX(-0.5f), -1);
+}
+
+TEST(FillColumnsLinear, StartsFromTheStoredRowWithASinglePrecisionSlope)
+{
+    EditState edit;
+    edit.PlotY[10] = 100;
+    edit.PlotColumn = 11;
+    FillColumnsLinear(edit, 10, 0, 13, 1);  // y1 only sets the slope
+    const float third = 1.0f / 3.0f;
+    EXPECT_EQ(Row(edit, 10), 100);
+    EXPECT_EQ(Row(edit, 11), 100.0 + static_cast<double>(third));
+    EXPECT_EQ(Row(edit, 12), 100.0 + static_cast<double>(2.0f * third));
+    EXPECT_EQ(Row(edit, 13), 101);  // 3 times the single third rounds to exactly 1
+    EXPECT_EQ(Row(edit, 14), 0);
+    EXPECT_EQ(edit.PlotColumn, 14);  // one count a filled column
+
+    EditState swapped;
+    swapped.PlotY[10] = 100;
+    FillColumnsLinear(swapped, 13, 1, 10, 0);
+    for (int c = 10; c <= 13; ++c)
+        EXPECT_EQ(Row(swapped, c), Row(edit, c)) << c;
+}
+
+TEST(FillColumnsLinear, ClampsBothEndRowsFirst)
+{
+    for (auto [y2, last] : {std::pair{304.5f, 304.0}, {303.5f, 303.5}, {-0.5f, 0.0}, {0.5f, 0.5}}) {
+        EditState edit;
+        FillColumnsLinear(edit, 0, 0, 4, y2);
+        EXPECT_EQ(Row(edit, 4), last) << y2;
+    }
+    EditState edit;
+    edit.PlotY[0] = 10;
+    FillColumnsLinear(edit, 0, -20, 2, 0);  // y1 -20 counts as 0: a level slope
+    EXPECT_EQ(Row(edit, 2), 10);
+}
+
+TEST(FillColumnsLinearClamped, ZeroSpansCountAsOneAndResultsClamp)
+{
+    EditState edit;
+    WorkBuffers work;
+    edit.PlotY[10] = 100;
+    FillColumnsLinearClamped(edit, work, 10, 100, 14, 100);  // dy 0 counts as 1
+    EXPECT_EQ(Row(edit, 10), 100);
+    EXPECT_EQ(Row(edit, 12), 100.5);
+    EXPECT_EQ(Row(edit, 14), 101);
+
+    EditState same;
+    same.PlotY[10] = 100;
+    FillColumnsLinearClamped(same, work, 10, 100, 10, 150);  // dx 0 counts as 1
+    EXPECT_EQ(Row(same, 10), 100);
+
+    EditState high;
+    high.PlotY[0] = 300;
+    FillColumnsLinearClamped(high, work, 0, 300, 4, 305);
+    EXPECT_EQ(Row(high, 3), 303.75);
+    EXPECT_EQ(Row(high, 4), 304);
+    EditState low;
+    low.PlotY[0] = 4;
+    FillColumnsLinearClamped(low, work, 0, 4, 4, -1);
+    EXPECT_EQ(Row(low, 3), 0.25);
+    EXPECT_EQ(Row(low, 4), 0);
+
+    EditState swapped;
+    swapped.PlotY[10] = 100;
+    FillColumnsLinearClamped(swapped, work, 14, 100, 10, 100);
+    EXPECT_EQ(Row(swapped, 14), 101);
+}
+
+TEST(FillColumnsLinearClamped, AChainedLineTakesTheColumnCountAsAnchor)
+{
+    EditState edit;
+    WorkBuffers work;
+    edit.PlotColumn = 7;
+    work.LineAnchorColumn = 3;
+    FillColumnsLinearClamped(edit, work, 3, 0, 9, 10);
+    EXPECT_EQ(work.LineAnchorColumn, 3);
+    work.LineChained = -1;
+    FillColumnsLinearClamped(edit, work, 3, 0, 9, 10);
+    EXPECT_EQ(work.LineAnchorColumn, 7);
+}
+
+TEST(FillColumnsFromPoint, RoundsItsEndsAndLeavesColumnOneAlone)
+{
+    // 1.49 rounds to column 1: column 0 before it is not above 0, so nothing happens at all.
+    WorkBuffers work;
+    work.LineAnchorColumn = 99;
+    EditState edge;
+    FillColumnsFromPoint(edge, work, 1.49f, 100, 5, 200);
+    EXPECT_EQ(edge.PlotY, EditState().PlotY);
+    EXPECT_EQ(work.LineAnchorColumn, 99);
+
+    // 1.5 rounds to column 2; 5.49 to 5 and 5.5 to 6.
+    for (auto [x2, right] : {std::pair{5.49f, 5}, {5.5f, 6}}) {
+        EditState edit;
+        FillColumnsFromPoint(edit, work, 1.5f, 100, x2, 200);
+        EXPECT_EQ(Row(edit, 1), 100);
+        EXPECT_EQ(Row(edit, 2), 100);
+        EXPECT_EQ(Row(edit, 4), 100 + 2 * 100.0 / (right - 2));
+        EXPECT_EQ(Row(edit, right), 200);
+        EXPECT_EQ(Row(edit, right + 1), 0);
+        EXPECT_EQ(work.LineAnchorColumn, right);
+    }
+}
+
+TEST(FillColumnsFromPoint, FromRightToLeftAZeroRiseCountsAsOne)
+{
+    WorkBuffers work;
+    EditState edit;
+    FillColumnsFromPoint(edit, work, 30, 100, 20, 100);
+    EXPECT_EQ(Row(edit, 19), 100);
+    EXPECT_EQ(Row(edit, 20), 100);
+    EXPECT_EQ(Row(edit, 30), 101);
+    EXPECT_EQ(work.LineAnchorColumn, 20);  // the second argument's column
+
+    EditState top;
+    FillColumnsFromPoint(top, work, 30, 304, 20, 304);  // 304 + 1 clamps back
+    EXPECT_EQ(Row(top, 30), 304);
+
+    EditState level;
+    FillColumnsFromPoint(level, work, 20, 100, 20, 200);  // a zero width counts as 1
+    EXPECT_EQ(Row(level, 19), 100);
+    EXPECT_EQ(Row(level, 20), 100);
+}
+
+TEST(SetColumnAndRedraw, OnlyColumnsTwoTo511WithTheRowClamped)
+{
+    EditState edit;
+    for (int x : {1, 2, 511, 512})
+        SetColumnAndRedraw(edit, x, 50);
+    EXPECT_EQ(Row(edit, 1), 0);
+    EXPECT_EQ(Row(edit, 2), 50);
+    EXPECT_EQ(Row(edit, 511), 50);
+    EXPECT_EQ(Row(edit, 512), 0);
+    for (auto [y, row] : {std::pair{-0.5f, 0.0}, {0.5f, 0.5}, {303.5f, 303.5}, {304.5f, 304.0}}) {
+        SetColumnAndRedraw(edit, 3, y);
+        EXPECT_EQ(Row(edit, 3), row) << y;
+    }
+}
+
+TEST(PlotReadout, PointToOneDecimalWithinTheWaveform)
+{
+    EXPECT_EQ(ReadoutPointAt(-3), 1);
+    EXPECT_EQ(ReadoutPointAt(0), 1);
+    EXPECT_EQ(ReadoutPointAt(1), 32);
+    EXPECT_EQ(ReadoutPointAt(25), 800);     // 7999.51 + 0.5 rounds up
+    EXPECT_EQ(ReadoutPointAt(26), 831.9);   // 8319.49 + 0.5 stays below
+    EXPECT_EQ(ReadoutPointAt(511), 16351);
+    EXPECT_EQ(ReadoutPointAt(512), 16383);
+    EXPECT_EQ(ReadoutPointAt(570), 16383);
+    EXPECT_EQ(PointReadoutText(1), "X=  1");
+    EXPECT_EQ(PointReadoutText(831.9), "X=  831.9");
+    EXPECT_EQ(PointReadoutText(16383), "X=  16383");
+}
+
+TEST(PlotReadout, VoltsToThreeDecimalsWithTheMagnitudeBelowZero)
+{
+    EXPECT_EQ(ReadoutMillivoltsAt(0), 5000);
+    EXPECT_EQ(ReadoutMillivoltsAt(152), 0);
+    EXPECT_EQ(ReadoutMillivoltsAt(304), -5000);
+    EXPECT_EQ(ReadoutMillivoltsAt(100), 1710.526);  // 1710.5263 rounds down
+    EXPECT_EQ(ReadoutMillivoltsAt(120), 1052.632);  // 1052.6316 rounds up
+
+    EXPECT_EQ(VoltsReadoutText(0), "Y= 0.000");
+    EXPECT_EQ(VoltsReadoutText(5000), "Y= 5.000");
+    EXPECT_EQ(VoltsReadoutText(1250), "Y= 1.250");
+    EXPECT_EQ(VoltsReadoutText(12.499), "Y= 0.012");
+    EXPECT_EQ(VoltsReadoutText(12.5), "Y= 0.013");
+    EXPECT_EQ(VoltsReadoutText(-12.5), "Y= - 0.013");
+    EXPECT_EQ(VoltsReadoutText(-0.001), "Y= - 0.000");
+    EXPECT_EQ(VoltsReadoutText(-4999.5), "Y= - 5.000");
+    EXPECT_EQ(VoltsReadoutText(-5000), "Y= - 5.000");
+    EXPECT_EQ(VoltsReadoutText(-5000.001), "Y= - 5.000");
+    EXPECT_EQ(VoltsReadoutText(-7171.053), "Y= - 5.000");
+}
