@@ -1,6 +1,7 @@
 #include "instrument/Instrument.h"
 
 #include "instrument/DownloadProgress.h"
+#include "instrument/IeeePaths.h"
 #include "instrument/SerialPath.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
@@ -8,7 +9,7 @@
 
 namespace tlv {
 
-Instrument::Instrument(Workspace& ws) : ws_(ws)
+Instrument::Instrument(Workspace& ws) : ws_(ws), ieee_(ws.link)
 {
     paths_[Serial] = std::make_unique<SerialPath>();
 }
@@ -16,6 +17,12 @@ Instrument::Instrument(Workspace& ws) : ws_(ws)
 void Instrument::setPath(int interfaceType, std::unique_ptr<InterfacePath> path)
 {
     paths_.at(static_cast<size_t>(interfaceType)) = std::move(path);
+}
+
+void Instrument::useIeeeCards()
+{
+    setPath(NiCard, std::make_unique<NiPath>(ieee_));
+    setPath(AgilentCard, std::make_unique<SiclPath>(ieee_));
 }
 
 InterfacePath* Instrument::path(int interfaceType) const
@@ -112,7 +119,9 @@ void Instrument::SendWaveform()
     p->DownloadEnded(ws_, outcome);
     if (outcome.done() || outcome.message.isEmpty())
         return;
-    const Icon icon = outcome.status == LinkOutcome::Status::Cancelled ? Icon::Information
+    // The path's own icon when it gave one (the IEEE-488 error report is critical).
+    const Icon icon = outcome.icon != Icon::None                            ? outcome.icon
+                      : outcome.status == LinkOutcome::Status::Cancelled ? Icon::Information
                       : outcome.failure == LinkFailure::CannotOpen  ? Icon::None
                                                                      : Icon::Exclamation;
     ws_.prompter->message(outcome.message, "TLV", Buttons::Ok, icon);

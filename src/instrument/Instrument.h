@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "instrument/IeeeLinks.h"
 #include "instrument/InterfacePath.h"
 #include "model/Services.h"
 
@@ -21,6 +22,8 @@ public:
     explicit Instrument(Workspace& ws);
 
     void setPath(int interfaceType, std::unique_ptr<InterfacePath> path);
+    // Plugs in both IEEE-488 cards, through libraries loaded when first needed.
+    void useIeeeCards();
     InterfacePath* path(int interfaceType) const;
     // The option's caption in the interface dialog ("National Instrument IEEE-488 Card").
     static QString InterfaceName(int interfaceType);
@@ -41,6 +44,8 @@ private:
     void closeReadyCards(int except);
 
     Workspace& ws_;
+    // Before the paths, which keep a reference to it.
+    IeeeLinks ieee_;
     std::array<std::unique_ptr<InterfacePath>, 3> paths_;
 };
 

@@ -12,6 +12,7 @@ namespace tlv {
 std::unique_ptr<Instrument> RegisterInstrumentCommands(Workspace& ws, Commands& commands)
 {
     auto instrument = std::make_unique<Instrument>(ws);
+    instrument->useIeeeCards();
     Instrument& link = *instrument;
     commands.add(Cmd::Configure, [&ws, &link] {
         ws.edit.DrawSuspended = true;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "VirtualInstrumentProcess.h"
+#include "Waveforms.h"
 #include "instrument/ChannelForm.h"
 #include "instrument/Instrument.h"
 #include "instrument/InterfaceForm.h"
@@ -14,6 +15,19 @@ namespace {
 
 const QString kMissingDevice = "/nonexistent/tty";
 const QString kUnset = "message TLV | Setting Serial Port or Baud Rate  | OK | none";
+
+// Sets an environment variable while it lives.
+class EnvSetting {
+public:
+    EnvSetting(const char* name, const QString& value) : name_(name)
+    {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~EnvSetting() { qunsetenv(name_); }
+
+private:
+    const char* name_;
+};
 
 // Points COMn at a device while it lives.
 class PortDevice {
@@ -368,6 +382,79 @@ TEST_F(InstrumentDialogs, FailedDownloadsSayWhy)
         if (!options.isEmpty())
             EXPECT_TRUE(shown[2].endsWith("did not receive the whole waveform. | OK | exclamation"));
     }
+}
+
+// ---- The IEEE-488 cards ------------------------------------------------------------------------
+
+// Both cards on the simulated bus, from the interface dialog to the waveform the generator keeps.
+TEST_F(InstrumentDialogs, CardsIdentifySetTheChannelAndDownloadOnTheBus)
+{
+    QTemporaryDir dir;
+    VirtualInstrumentProcess vi({"--bus", dir.filePath("bus"), "--address", "9"});
+    EnvSetting bus("TOLVENAR_SIMBUS", vi.device());
+    EnvSetting gpib("TOLVENAR_GPIB_LIBRARY", TOLVENAR_SIMGPIB);
+    EnvSetting sicl("TOLVENAR_SICL_LIBRARY", TOLVENAR_SIMSICL);
+    instrument.useIeeeCards();
+    std::vector<double> ramp(1000);
+    for (size_t i = 0; i < ramp.size(); ++i)
+        ramp[i] = -5.0 + 0.01 * static_cast<double>(i);
+
+    const auto channel2AndSend = [&](size_t downloads) {
+        ChannelForm form(ws, instrument);
+        form.click("OptCh2");
+        form.click("OKButton");
+        EXPECT_TRUE(form.isClosed());
+        instrument.SendWaveform();
+        const auto data = vi.awaitEvents("data", downloads);
+        ASSERT_EQ(data.size(), downloads);
+        EXPECT_EQ(data.back()["channel"].toInt(), 2);
+        test::ExpectReceived(vi.csvPath(2), ramp);
+    };
+    EXPECT_TRUE(confirm("opGPIB"));
+    EXPECT_TRUE(ws.link.GpibReady);
+    EXPECT_EQ(ws.link.GpibAddress, 9);
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::NiCard);
+    channel2AndSend(1);
+
+    EXPECT_TRUE(confirm("opGpibHp"));
+    EXPECT_TRUE(ws.link.SiclReady);
+    EXPECT_FALSE(ws.link.GpibReady);
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::AgilentCard);
+    channel2AndSend(2);
+    instrument.closeInstrumentLink();
+    EXPECT_FALSE(ws.link.SiclReady);
+
+    EXPECT_EQ(prompts(), QStringList({"download shown", "download closed", "download shown",
+                                      "download closed"}));
+    QStringList commands;
+    for (const QJsonObject& e : vi.events("command"))
+        commands << e["command"].toString();
+    const QStringList download{"F1", "A4", "F1", "G0", "T0", "EE0", "V21000", "A4"};
+    EXPECT_EQ(commands, QStringList({"*IDN?", "K0"}) + download + QStringList{"*IDN?"} + download);
+}
+
+// Without the libraries the first call that fails is reported, then that nothing was found.
+TEST_F(InstrumentDialogs, CardsWithoutTheirLibrariesSayWhichCallFailed)
+{
+    EnvSetting gpib("TOLVENAR_GPIB_LIBRARY", "/nonexistent/libgpib.so.0");
+    EnvSetting sicl("TOLVENAR_SICL_LIBRARY", "/nonexistent/libsicl.so");
+    instrument.useIeeeCards();
+    ws.link.InterfaceType = Instrument::Serial;
+    EXPECT_FALSE(confirm("opGPIB"));
+    EXPECT_FALSE(confirm("opGpibHp"));
+    EXPECT_FALSE(ws.link.GpibReady || ws.link.SiclReady);
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::Serial);
+    const QString none = "message TLV | No instruments found. | OK | exclamation";
+    const QStringList shown = prompts();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown.mid(0, 2),
+              QStringList({"message TLV | Error sending FindLstn \nibsta = &H8000\niberr = 0 "
+                           "<EDVR> | OK | critical",
+                           none}));
+    EXPECT_TRUE(shown[2].startsWith("message TLV | SICL error -1 in iopen: the SICL library is "
+                                    "not loaded: /nonexistent/libsicl.so"));
+    EXPECT_TRUE(shown[2].endsWith(" | OK | critical"));
+    EXPECT_EQ(shown[3], none);
 }
 
 }  // namespace
