@@ -386,7 +386,7 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
     else if (what == "state")
         showState();
     else if (what == "commands")
-        showCommands();
+        showCommands(line.words.mid(1));
     else if (what == "windows")
         showWindows();
     else if (what == "plot")
@@ -502,15 +502,21 @@ void ScriptDriver::showLink()
          << "SiclReady = " << Flag(link.SiclReady) << "\n";
 }
 
-void ScriptDriver::showCommands()
+void ScriptDriver::showCommands(const QStringList& names)
 {
+    // Names pick menu items, or a toolbar ("Toolbar1") with its buttons; none picks everything.
+    auto wanted = [&names](const QString& name) { return names.isEmpty() || names.contains(name); };
     const CommandState& state = ws_.commands;
     for (const MenuItemDefinition& item : MenuItems()) {
+        if (!wanted(item.name))
+            continue;
         out_ << item.name << (item.caption == "-" ? " separator" : "")
              << (state.isEnabled(item.name) ? " enabled" : " disabled")
              << (state.isChecked(item.name) ? " checked" : "") << "\n";
     }
     for (int toolbar : {1, 2}) {
+        if (!wanted("Toolbar" + QString::number(toolbar)))
+            continue;
         out_ << "Toolbar" << toolbar << (state.isToolbarEnabled(toolbar) ? " enabled" : " disabled")
              << "\n";
         for (const ButtonDefinition& b : ToolbarButtons(toolbar)) {

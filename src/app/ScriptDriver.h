@@ -59,7 +59,7 @@ private:
 
     void showPoints(const Line& line);
     void showState();
-    void showCommands();
+    void showCommands(const QStringList& names);
     void showWindows();
     void showPlot();
     void showStatus();

@@ -41,7 +41,7 @@ bool IsColumn(int column)
 }
 }  // namespace
 
-void FillColumnsLinear(EditState& edit, int x1, float y1, int x2, float y2)
+ColumnSpan FillColumnsLinear(EditState& edit, int x1, float y1, int x2, float y2)
 {
     y1 = static_cast<float>(ClampRow(y1));
     y2 = static_cast<float>(ClampRow(y2));
@@ -50,18 +50,21 @@ void FillColumnsLinear(EditState& edit, int x1, float y1, int x2, float y2)
         std::swap(y1, y2);
     }
     if (x1 == x2 || !IsColumn(x1))
-        return;
+        return {};
     const float slope = (y2 - y1) / static_cast<float>(x2 - x1);
     const double start = Row(edit, x1);
+    ColumnSpan span{x1 + 1, x1};
     for (int i = x1 + 1; i <= x2 && IsColumn(i); ++i) {
         const float rise = static_cast<float>(i - x1) * slope;  // a single times a whole
         Row(edit, i) = start + rise;
         ++edit.PlotColumn;
+        span.last = i;
     }
+    return span;
 }
 
-void FillColumnsLinearClamped(EditState& edit, WorkBuffers& work, int x1, float y1, int x2,
-                              float y2)
+ColumnSpan FillColumnsLinearClamped(EditState& edit, WorkBuffers& work, int x1, float y1, int x2,
+                                    float y2)
 {
     if (x1 > x2) {
         std::swap(x1, x2);
@@ -69,17 +72,20 @@ void FillColumnsLinearClamped(EditState& edit, WorkBuffers& work, int x1, float 
     }
     const double dx = x2 - x1 == 0 ? 1.0 : x2 - x1;
     const double dy = y2 - y1 == 0 ? 1.0 : static_cast<double>(y2) - y1;
+    ColumnSpan span;
     if (IsColumn(x1)) {
         const double start = Row(edit, x1);
+        span = {x1, std::min(x2, kPlotWidth)};
         for (int i = x1; i <= x2 && IsColumn(i); ++i)
             Row(edit, i) = ClampRow(start + (i - x1) * dy / dx);
     }
     if (work.LineChained)
         work.LineAnchorColumn = edit.PlotColumn;
+    return span;
 }
 
-void FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, float y1, float x2,
-                          float y2)
+ColumnSpan FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, float y1, float x2,
+                                float y2)
 {
     y1 = static_cast<float>(ClampRow(y1));
     y2 = static_cast<float>(ClampRow(y2));
@@ -93,19 +99,22 @@ void FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, float y1
     const int left = RoundToWhole(a);
     const int right = std::min(RoundToWhole(b), kPlotWidth);
     if (left - 1 <= 0 || left > kPlotWidth)
-        return;
+        return {};
     Row(edit, left - 1) = ya;
     const double width = right - left == 0 ? 1.0 : right - left;
     const double start = Row(edit, left - 1);
     for (int i = left; i <= right; ++i)
         Row(edit, i) = ClampRow(start + (i - left) * (static_cast<double>(yb) - ya) / width);
     work.LineAnchorColumn = RoundToWhole(x2);
+    return {left - 1, right};
 }
 
-void SetColumnAndRedraw(EditState& edit, int x, float y)
+ColumnSpan SetColumnAndRedraw(EditState& edit, int x, float y)
 {
-    if (x >= 2 && x + 1 <= kPlotWidth)
-        Row(edit, x) = ClampRow(y);
+    if (x < 2 || x + 1 > kPlotWidth)
+        return {};
+    Row(edit, x) = ClampRow(y);
+    return {x, x};
 }
 
 }  // namespace tlv

@@ -3,6 +3,7 @@
 
 #include "editing/ColumnRoutines.h"
 #include "editing/MouseTools.h"
+#include "model/EditPath.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -21,24 +22,43 @@ int MouseTools::startStroke(int column)
         column = 1;
     if (column <= ws_.tools.EditFromColumn)
         ws_.tools.EditFromColumn = static_cast<int16_t>(column - 1);
+    ToolState& tools = ws_.tools;
+    tools.StrokeMinColumn = 0;
+    tools.StrokeMaxColumn = -1;
+    tools.StrokePointCount = PointsInEditBuffer(ws_.edit);
+    tools.StrokeExtended = false;
     return column;
+}
+
+void MouseTools::cover(ColumnSpan span)
+{
+    if (span.first > span.last)
+        return;
+    ToolState& tools = ws_.tools;
+    const bool none = tools.StrokeMinColumn > tools.StrokeMaxColumn;
+    tools.StrokeMinColumn = static_cast<int16_t>(none ? span.first : std::min<int>(tools.StrokeMinColumn, span.first));
+    tools.StrokeMaxColumn = static_cast<int16_t>(none ? span.last : std::max<int>(tools.StrokeMaxColumn, span.last));
+}
+
+void MouseTools::extendTo(int column)
+{
+    lastColumn() = column;
+    ws_.tools.StrokeExtended = true;
 }
 
 void MouseTools::freehandPress(int column, float y)
 {
     column = startStroke(column);
-    ToolState& tools = ws_.tools;
-    tools.FreehandPrevColumn = tools.StrokeMinColumn = tools.StrokeMaxColumn =
-        static_cast<int16_t>(column);
-    int& last = lastColumn();
+    ws_.tools.FreehandPrevColumn = static_cast<int16_t>(column);
+    const int last = lastColumn();
     if (last < column) {
         // A press beyond the end extends the waveform by a straight line to it.
-        FillColumnsLinear(ws_.edit, last, static_cast<float>(row(last)), column, y);
-        last = column;
+        cover(FillColumnsLinear(ws_.edit, last, static_cast<float>(row(last)), column, y));
+        extendTo(column);
     } else {
-        SetColumnAndRedraw(ws_.edit, column, y);
+        cover(SetColumnAndRedraw(ws_.edit, column, y));
     }
-    showColumnsThrough(last);
+    showColumnsThrough(lastColumn());
 }
 
 void MouseTools::freehandMove(int column, float y)
@@ -61,9 +81,9 @@ void MouseTools::freehandMove(int column, float y)
         for (int i = from; i <= column; ++i)
             rows[static_cast<size_t>(i)] = ClampRow(rows[static_cast<size_t>(from)] + slope * (i - from));
     }
+    if (from != column)
+        cover({std::min(from, column), std::min(std::max(from, column), kPlotWidth)});
     tools.FreehandPrevColumn = static_cast<int16_t>(column);
-    tools.StrokeMinColumn = static_cast<int16_t>(std::min<int>(tools.StrokeMinColumn, column));
-    tools.StrokeMaxColumn = static_cast<int16_t>(std::max<int>(tools.StrokeMaxColumn, column));
     showColumnsThrough(column);
 }
 
@@ -74,7 +94,6 @@ void MouseTools::freehandRelease(int column)
         ws_.tools.EditFromColumn = static_cast<int16_t>(column - 1);
     ws_.DrawGrid();
     writeBack();
-    endAfterLastColumn();
     ws_.CommitEditBuffer();
 }
 
@@ -82,26 +101,26 @@ void MouseTools::linePress(int column, float y)
 {
     column = startStroke(column);
     WorkBuffers& work = ws_.work;
-    int& last = lastColumn();
+    const int last = lastColumn();
     if (last < column) {
         // Beyond the end: a segment from the end, or from the last click inside the waveform.
         const int from = work.LineChained ? work.LineAnchorColumn : last;
-        FillColumnsLinearClamped(ws_.edit, work, from, static_cast<float>(row(from)), column, y);
-        last = column;
+        cover(FillColumnsLinearClamped(ws_.edit, work, from, static_cast<float>(row(from)), column, y));
+        extendTo(column);
         work.LineChained = 0;
     } else {
         DocumentWindow& window = *ws_.activeWindow();
         ++window.LineClickCount;
         if (window.LineClickCount == 1)
-            FillColumnsFromPoint(ws_.edit, work, static_cast<float>(last),
-                                 static_cast<float>(row(last)), static_cast<float>(column), y);
+            cover(FillColumnsFromPoint(ws_.edit, work, static_cast<float>(last),
+                                       static_cast<float>(row(last)), static_cast<float>(column), y));
         else if (column != work.LineAnchorColumn)
-            FillColumnsFromPoint(ws_.edit, work, static_cast<float>(work.LineAnchorColumn),
-                                 static_cast<float>(row(work.LineAnchorColumn)),
-                                 static_cast<float>(column), y);
+            cover(FillColumnsFromPoint(ws_.edit, work, static_cast<float>(work.LineAnchorColumn),
+                                       static_cast<float>(row(work.LineAnchorColumn)),
+                                       static_cast<float>(column), y));
         work.LineChained = -1;
     }
-    showColumnsThrough(last);
+    showColumnsThrough(lastColumn());
 }
 
 void MouseTools::lineMove(float x, float y)
@@ -127,12 +146,11 @@ void MouseTools::lineRelease(int column)
     if (column <= 0)
         return;
     writeBack();
-    // The data always ends after the last column, so that a drag leaves no waveform without
-    // its marker; only a click stores the buffer and moves the anchor.
-    endAfterLastColumn();
+    // The points are stored at once, dragged or not, so that the trace redrawn on the next
+    // move shows them and a switch of windows keeps them; only a click moves the anchor.
+    ws_.CommitEditBuffer();
     if (ws_.tools.LineDragging)
         return;
-    ws_.CommitEditBuffer();
     ws_.work.LineAnchorColumn = std::clamp(column, 1, kPlotWidth);
 }
 

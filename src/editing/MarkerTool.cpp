@@ -73,6 +73,9 @@ void MouseTools::markerRelease(int column)
         if (edit.SelLast == 0 || !clipboard)
             SetPasteEnabled(state, false);
     }
+    // A captured range is what the transforms and combine dialogs work on, as after Select All.
+    if (!insertion && edit.SelLast > 1 && edit.SelLast != 33)
+        state.enable(Sets::MathItems);
 }
 
 }  // namespace tlv

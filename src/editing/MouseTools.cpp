@@ -2,6 +2,7 @@
 #include "editing/MouseTools.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "editing/ColumnRoutines.h"
 #include "editing/EditCommands.h"
@@ -30,10 +31,16 @@ double MouseTools::row(int column) const
     return ws_.edit.PlotY[static_cast<size_t>(std::clamp(column, 0, kPlotWidth))];
 }
 
-void MouseTools::plotInput(const PlotInput& input)
+void MouseTools::plotInput(const PlotInput& event)
 {
-    if (!ws_.activeWindow())
+    // A held button reports positions outside the plot, and a script may give any number:
+    // the tools see the nearest point of the plot, and a position that is no number at all
+    // is dropped.
+    if (!ws_.activeWindow() || std::isnan(event.x) || std::isnan(event.y))
         return;
+    PlotInput input = event;
+    input.x = std::clamp(input.x, 0.0f, static_cast<float>(kPlotWidth));
+    input.y = std::clamp(input.y, 0.0f, static_cast<float>(kPlotHeight));
     switch (input.type) {
     case PlotInput::Type::Press: press(input); break;
     case PlotInput::Type::Move: move(input); break;
@@ -170,14 +177,20 @@ void MouseTools::writeBack()
     // Rows are clamped before use: +5 V sits at row -0.06 in the cache, and an untouched
     // column would otherwise come back above +5 V.
     EditState& edit = ws_.edit;
-    for (int c = std::max<int>(ws_.tools.EditFromColumn, 0); c <= lastColumn(); ++c)
-        WritePointRun(edit, c * 32, 32, 5 - ClampRow(edit.PlotY[static_cast<size_t>(c)]) / 30.4);
-}
-
-void MouseTools::endAfterLastColumn()
-{
-    // A waveform of 512 full columns has no room for its marker, as a full document has none.
-    EndDataAt(ws_.edit, (lastColumn() + 1) * 32);
+    const ToolState& tools = ws_.tools;
+    const int kept = tools.StrokePointCount;
+    const int last = lastColumn();
+    for (int c = 0; c <= last; ++c) {
+        // Points the waveform held change only in drawn columns; points past its end are
+        // written only when the gesture extended it.
+        const bool drawn = c >= tools.StrokeMinColumn && c <= tools.StrokeMaxColumn;
+        const int from = drawn ? c * 32 : std::max(c * 32, kept);
+        const int to = tools.StrokeExtended ? c * 32 + 32 : std::min(c * 32 + 32, kept);
+        WritePointRun(edit, from, to - from, 5 - ClampRow(edit.PlotY[static_cast<size_t>(c)]) / 30.4);
+    }
+    if (tools.StrokeExtended)
+        // A waveform of 512 full columns has no room for its marker, as a full document has none.
+        EndDataAt(edit, (last + 1) * 32);
 }
 
 void MouseTools::showColumnsThrough(int column)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/ColumnRoutines.h"
 #include "model/DocumentWindow.h"
 #include "model/Services.h"
 
@@ -8,8 +9,9 @@ namespace tlv {
 class Workspace;
 
 // The three tools on the active plot: Marker (a selection or an insertion point), Free hand and
-// Line. They edit the plot cache column by column and write it back into the edit buffer when
-// the button is released, 32 equal points a column. Every move also shows the cursor readout.
+// Line. They edit the plot cache column by column and write the columns a gesture drew back into
+// the edit buffer when the button is released, 32 equal points a column. Every move also shows
+// the cursor readout.
 class MouseTools : public PlotInputHandler {
 public:
     explicit MouseTools(Workspace& ws);
@@ -35,6 +37,10 @@ private:
 
     // Steps shared by the Free hand and Line presses; returns the column clamped to 1..512.
     int startStroke(int column);
+    // Columns the gesture has drawn, to be written back on release.
+    void cover(ColumnSpan span);
+    // The gesture drew past the end: the waveform now reaches through the column.
+    void extendTo(int column);
     void freehandPress(int column, float y);
     void freehandMove(int column, float y);
     void freehandRelease(int column);
@@ -44,10 +50,9 @@ private:
     void lineMove(float x, float y);
     void lineRelease(int column);
 
-    // Columns EditFromColumn..LastColumn into the edit buffer, 32 equal points a column.
+    // The drawn columns into the edit buffer, 32 equal points a column, and when the gesture
+    // drew past the end, every new point through LastColumn and the end marker after it.
     void writeBack();
-    // The waveform ends after LastColumn.
-    void endAfterLastColumn();
     // Columns the trace shows while a stroke reaches beyond the stored curve.
     void showColumnsThrough(int column);
 

@@ -37,13 +37,13 @@ FileKind KindOfPath(const QString& path)
 
 FileKind KindOfCaption(const QString& caption)
 {
-    const QString head = caption.left(8);
-    if (head == "Untitled")
+    if (caption.left(8) == "Untitled")
         return FileKind::Other;
-    int dot = head.indexOf('.');
+    // The extension after the last dot, however long the name before it.
+    const int dot = caption.lastIndexOf('.');
     if (dot < 0)
         return FileKind::Other;
-    return KindOfExtension(caption.mid(dot + 1, 3));
+    return KindOfExtension(caption.mid(dot + 1));
 }
 
 void FileCommands::cannot(const QString& what, const QString& path, const QString& reason)

@@ -79,6 +79,13 @@ void FileCommands::ReadTable(const QString& path, TableSeparators separators, bo
             break;
         wait.pump();
     }
+    if (scanner.values().empty()) {
+        // An empty window would pass for a file read; the user has to know nothing was.
+        wait.close();
+        ws_.prompter->message("No values could be read from " + QFileInfo(path).fileName() + ".",
+                              "TLV", Buttons::Ok, Icon::Exclamation);
+        return;
+    }
     LoadIntoNewWindow(path, scanner.values());
     if (scanner.cutShort()) {
         wait.close();

@@ -59,6 +59,10 @@ std::vector<double> PlotRows(const double* volts, int count)
 
 void WritePoint(EditState& edit, int index, double volts)
 {
+    // No computation may put a value that is not a number into the waveform: it would be saved
+    // as 0 V and sent as mid-scale without a word.
+    if (!std::isfinite(volts))
+        return;
     edit.WaveText.setVolts(index, volts);
     edit.PointDefined[static_cast<size_t>(index)] = true;
 }
@@ -98,7 +102,7 @@ void WritePointRun(EditState& edit, int start, int count, double volts)
 {
     start = std::max(start, 0);
     count = std::min(count, kMaxPoints - start);
-    if (count <= 0)
+    if (count <= 0 || !std::isfinite(volts))
         return;
     edit.WaveText.setVoltsRun(start, count, volts);
     std::fill_n(edit.PointDefined.begin() + start, count, true);

@@ -83,8 +83,14 @@ struct ToolState {
     int16_t EditFromColumn = 0;      // leftmost column of the Free hand or Line edit
     bool LineDragging = false;       // the mouse moved with the left button held in Line mode
     int16_t FreehandPrevColumn = 0;  // column of the previous mouse position of a stroke
+    // The columns the gesture under way has drawn (none while the first is above the last):
+    // the release writes back only these, so points the user never touched keep their texts.
     int16_t StrokeMinColumn = 0;
-    int16_t StrokeMaxColumn = 0;
+    int16_t StrokeMaxColumn = -1;
+    // The points the waveform held at the press, and whether the gesture drew past its end:
+    // only then does the release define new points and move the end marker.
+    int StrokePointCount = 0;
+    bool StrokeExtended = false;
     bool SelectionShown = false;     // the marker (one column) or band is on the plot
     bool RubberBandShown = false;    // the Line tool's next segment is on the plot
     float RubberFromX = 0, RubberFromY = 0, RubberToX = 0, RubberToY = 0;

@@ -56,13 +56,15 @@ private slots:
         app->frame().toolbarAction(2, 6)->trigger();  // Sine, 2000 points: columns 0..62
         app->frame().toolbarAction(2, 3)->trigger();  // Free hand
         QCOMPARE(ws.edit.ToolMode, 1);
+        const std::string untouched = ws.edit.WaveText[41 * 32];
         QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(20, 50));
         QTest::mouseMove(plot, QPoint(40, 250));  // the button stays down
         QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(40, 250));
-        // Columns 20..40 on the line between the two positions, every column from 19 (left of
-        // the press) to the end rewritten as 32 equal points: 63 columns.
-        QCOMPARE(ws.edit.PointCount, 63 * 32);
-        QCOMPARE(ws.docs.DocSlots[0].store[63 * 32], kEndMarker);
+        // Columns 20..40 on the line between the two positions, 32 equal points each; the
+        // columns around them and the length stay.
+        QCOMPARE(ws.edit.PointCount, 2000);
+        QCOMPARE(ws.docs.DocSlots[0].store[2000], kEndMarker);
+        QCOMPARE(ws.edit.WaveText[41 * 32], untouched);
         for (int column : {20, 30, 40}) {
             const std::string volts = FormatVoltsText(5 - (50 + 10.0 * (column - 20)) / 30.4);
             QCOMPARE(ws.edit.WaveText[column * 32], volts);

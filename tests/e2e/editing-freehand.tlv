@@ -1,6 +1,6 @@
-# Free hand: a press beyond the end extends the waveform by a straight line, the release turns
-# every column from the first touched one to the end into 32 equal points (70 points become
-# 224), a fast drag fills every column it passes, and Undo brings the waveform back.
+# Free hand: a press beyond the end extends the waveform by a straight line, the release writes
+# the new points (70 points become 224) and keeps the texts of the points it held, a fast drag
+# fills every column it passes, and Undo brings the waveform back.
 menu mnuNew
 menu mnuDc
 set txtPoint 70

@@ -1,7 +1,8 @@
 # Marker: a press sets the marker, a drag widens the band, the release captures the selection and
 # offers Cut and Copy. A press right of the curve makes an insertion point at the end, which
 # offers only Paste, and only while the clipboard holds points. A double click and Edit Select
-# return to the Marker; Edit Select checked releases the tool buttons.
+# return to the Marker; Edit Select checked releases the tool buttons. A captured range offers
+# the Math commands, as Select All does.
 menu mnuNew
 menu mnuRamp
 set txtPoint 100
@@ -41,3 +42,9 @@ show commands
 menu mnuEditselect
 show state
 show status
+echo --- a Marker range offers the Math commands
+plot press 0 100
+plot move 2 100 1
+plot release 2 100
+plot click 2 100
+show commands mnuInvert mnuMirror mnuAbsolute mnuAdd mnuSubtract mnuMultiply

@@ -33,3 +33,15 @@ choose cancel
 menu mnuSaveAs
 choose cancel
 menu mnuPrint
+echo --- a table that yields no value says so and is not remembered
+choose ends-in-comma.csv
+menu mnuOpen
+choose words.csv
+menu mnuOpen
+show windows
+show recent
+echo --- a named file is saved in place, whatever the length of its name
+choose after-fh.csv
+menu mnuOpen
+answer yes
+menu mnuSave

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "commands/Commands.h"
+#include "editing/ColumnRoutines.h"
 #include "editing/EditCommands.h"
 #include "model/EditPath.h"
 #include "model/ScriptedPrompter.h"
@@ -197,6 +201,86 @@ TEST_F(EditCommandsTest, FreeHandOnAFullDocumentStaysInsideTheBuffer)
     input(PlotInput::Type::Release, 512, 304);
     EXPECT_EQ(ws.edit.PointCount, kMaxPoints);
     EXPECT_EQ(ws.docs.DocSlots[0].store[kMaxPoints], kEndMarker);
+}
+
+// Free hand and Line write back the columns they drew and nothing else: every other point keeps
+// its text, and the length and the end marker stay unless a press beyond the end extended them.
+TEST_F(EditCommandsTest, DrawingToolsWriteOnlyTheColumnsTheyDrew)
+{
+    const int count = 8010;  // the last column, 250, holds ten points
+    auto texts = [this] {
+        std::vector<std::string> all;
+        for (int i = 0; i < kMaxPoints; ++i)
+            all.push_back(ws.edit.WaveText[i]);
+        return all;
+    };
+    auto changedOutside = [&](const std::vector<std::string>& before, int first, int last) {
+        const std::vector<std::string> after = texts();
+        int changed = 0;
+        for (int i = 0; i < kMaxPoints; ++i)
+            if ((i < first * 32 || i >= (last + 1) * 32) && after[size_t(i)] != before[size_t(i)])
+                ++changed;
+        return changed;
+    };
+
+    FillWaveform(ws, Ramp(count));
+    ChooseFreehand(ws);
+    std::vector<std::string> before = texts();
+    input(PlotInput::Type::Press, 10, 100);
+    input(PlotInput::Type::Move, 14, 120, 1);
+    input(PlotInput::Type::Release, 14, 120);
+    EXPECT_EQ(changedOutside(before, 10, 14), 0);
+    EXPECT_EQ(ws.edit.WaveText.value(10 * 32), ws.edit.WaveText.value(10 * 32 + 31));
+    EXPECT_NE(ws.edit.WaveText[14 * 32 + 31], before[14 * 32 + 31]);
+    EXPECT_EQ(ws.edit.PointCount, count);
+
+    // A stroke over the short last column keeps its length.
+    before = texts();
+    input(PlotInput::Type::Press, 249, 100);
+    input(PlotInput::Type::Move, 250, 100, 1);
+    input(PlotInput::Type::Release, 250, 100);
+    EXPECT_EQ(changedOutside(before, 249, 250), 0);
+    EXPECT_EQ(ws.edit.PointCount, count);
+    EXPECT_EQ(ws.edit.WaveText[count], "999");
+
+    // The Line from a click to the end covers the columns from the click's neighbour on.
+    commands.run(Cmd::Line.text());
+    before = texts();
+    input(PlotInput::Type::Press, 100, 50);
+    input(PlotInput::Type::Release, 100, 50);
+    EXPECT_EQ(changedOutside(before, 99, 250), 0);
+    EXPECT_NE(ws.edit.WaveText[99 * 32 + 5], before[99 * 32 + 5]);
+    EXPECT_EQ(ws.edit.PointCount, count);
+
+    // A dragged Line is stored at its release, so the trace redrawn on the next move shows it.
+    input(PlotInput::Type::Press, 60, 250);
+    input(PlotInput::Type::Move, 61, 250, 1);
+    input(PlotInput::Type::Release, 61, 250);
+    const auto drawn = ws.edit.PlotY;
+    input(PlotInput::Type::Move, 200, 10, 0);
+    for (int c = 59; c <= 100; ++c)  // the rows come back through the volts texts
+        EXPECT_NEAR(ws.edit.PlotY[size_t(c)], ClampRow(drawn[size_t(c)]), 0.1) << c;
+    EXPECT_EQ(ws.edit.PointCount, count);
+
+    // A press beyond the end defines every new point and moves the marker after the press.
+    ChooseFreehand(ws);
+    before = texts();
+    input(PlotInput::Type::Press, 260, 152);
+    input(PlotInput::Type::Release, 260, 152);
+    EXPECT_EQ(changedOutside(before, 250, 512), 0);
+    const std::vector<std::string> after = texts();
+    EXPECT_TRUE(std::equal(before.begin() + 8000, before.begin() + count, after.begin() + 8000));
+    EXPECT_EQ(ws.edit.PointCount, 261 * 32);
+    EXPECT_TRUE(ws.edit.PointDefined[count]);
+
+    // A position that is no finite number reaches no point.
+    input(PlotInput::Type::Press, 20, 100);
+    input(PlotInput::Type::Move, 30, std::numeric_limits<float>::infinity(), 1);
+    input(PlotInput::Type::Move, 31, std::numeric_limits<float>::quiet_NaN(), 1);
+    input(PlotInput::Type::Release, 30, 100);
+    for (int i = 0; i < 261 * 32; ++i)
+        ASSERT_TRUE(std::isfinite(ws.edit.WaveText.value(i))) << i;
+    EXPECT_EQ(ws.edit.WaveText.value(30 * 32), -5.0);
 }
 
 TEST_F(EditCommandsTest, AMarkerPressOnAnEmptyDocumentStoresNothing)

@@ -214,11 +214,11 @@ TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
     EXPECT_EQ(KindOfCaption("Untitled.afc"), FileKind::Other);
     EXPECT_EQ(KindOfCaption("wave.afc"), FileKind::Afc);
     EXPECT_EQ(KindOfCaption("WAVE.Csv"), FileKind::Csv);
-    EXPECT_EQ(KindOfCaption("abcdefg.prn"), FileKind::Prn);    // dot at the eighth character
-    EXPECT_EQ(KindOfCaption("abcdefgh.afc"), FileKind::Other);  // dot beyond it
+    EXPECT_EQ(KindOfCaption("after-fh.csv"), FileKind::Csv);  // a dot past the eighth character
     EXPECT_EQ(KindOfCaption("wave"), FileKind::Other);
     EXPECT_EQ(KindOfCaption("wave.txt"), FileKind::Other);
-    EXPECT_EQ(KindOfCaption("a.csv.afc"), FileKind::Csv);
+    EXPECT_EQ(KindOfCaption("wave.csvx"), FileKind::Other);
+    EXPECT_EQ(KindOfCaption("a.csv.afc"), FileKind::Afc);
     EXPECT_EQ(KindOfPath("/x/y.AFC"), FileKind::Afc);
     EXPECT_EQ(KindOfPath("/x/y.prn"), FileKind::Prn);
     EXPECT_EQ(KindOfPath("/x/y.afc.bak"), FileKind::Other);

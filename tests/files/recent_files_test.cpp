@@ -124,7 +124,11 @@ TEST_F(RecentFileCommands, OpenedAndSavedFilesAreListedImportedAndRefusedOnesAre
     files.OpenFile(dir.path() + "/./b.afc");  // listed under its clean name
     files.OpenFile(path("missing.afc"));  // refused: no window
     files.OpenFile(path("notes.txt"));    // refused by its extension
-    prompter.queueChoice(path("a.afc"));
+    QFile table(path("c.csv"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("0,1.5\r\n");
+    table.close();
+    prompter.queueChoice(path("c.csv"));
     files.Import();
     prompter.queueChoice(path("saved.csv"));
     files.SaveAs();
