@@ -8,6 +8,8 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <map>
+#include <set>
 #include <stdexcept>
 
 #include "commands/Commands.h"
@@ -504,28 +506,46 @@ void ScriptDriver::showLink()
 
 void ScriptDriver::showCommands(const QStringList& names)
 {
-    // Names pick menu items, or a toolbar ("Toolbar1") with its buttons; none picks everything.
-    auto wanted = [&names](const QString& name) { return names.isEmpty() || names.contains(name); };
+    // Names pick menu items; "Toolbar1" picks that toolbar, or only the buttons whose numbers
+    // follow it. No name picks everything.
+    QStringList items;
+    std::map<int, std::set<int>> toolbars;  // an empty set: the whole toolbar
+    int toolbar = 0;
+    for (const QString& name : names) {
+        bool number = false;
+        const int index = name.toInt(&number);
+        if (name == "Toolbar1" || name == "Toolbar2")
+            toolbars[toolbar = name.back().digitValue()];
+        else if (number && toolbar != 0)
+            toolbars[toolbar].insert(index);
+        else
+            items << name;
+    }
+    const bool all = names.isEmpty();
     const CommandState& state = ws_.commands;
     for (const MenuItemDefinition& item : MenuItems()) {
-        if (!wanted(item.name))
+        if (!all && !items.contains(item.name))
             continue;
         out_ << item.name << (item.caption == "-" ? " separator" : "")
              << (state.isEnabled(item.name) ? " enabled" : " disabled")
              << (state.isChecked(item.name) ? " checked" : "") << "\n";
     }
-    for (int toolbar : {1, 2}) {
-        if (!wanted("Toolbar" + QString::number(toolbar)))
+    for (int t : {1, 2}) {
+        const auto picked = toolbars.find(t);
+        if (!all && picked == toolbars.end())
             continue;
-        out_ << "Toolbar" << toolbar << (state.isToolbarEnabled(toolbar) ? " enabled" : " disabled")
-             << "\n";
-        for (const ButtonDefinition& b : ToolbarButtons(toolbar)) {
-            out_ << "Toolbar" << toolbar << " " << b.index;
+        const bool whole = all || picked->second.empty();
+        if (whole)
+            out_ << "Toolbar" << t << (state.isToolbarEnabled(t) ? " enabled" : " disabled") << "\n";
+        for (const ButtonDefinition& b : ToolbarButtons(t)) {
+            if (!whole && !picked->second.contains(b.index))
+                continue;
+            out_ << "Toolbar" << t << " " << b.index;
             if (b.separator())
                 out_ << " separator\n";
             else
-                out_ << (state.isButtonEnabled(toolbar, b.index) ? " enabled" : " disabled")
-                     << (state.isButtonPressed(toolbar, b.index) ? " pressed" : "") << "\n";
+                out_ << (state.isButtonEnabled(t, b.index) ? " enabled" : " disabled")
+                     << (state.isButtonPressed(t, b.index) ? " pressed" : "") << "\n";
         }
     }
 }
