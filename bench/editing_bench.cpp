@@ -3,7 +3,7 @@
 
 #include "commands/Commands.h"
 #include "editing/EditCommands.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/ScriptedPrompter.h"
 #include "model/Workspace.h"
 
@@ -23,9 +23,7 @@ struct EditingDocument {
     }
     void reset()
     {
-        WritePoints(ws.edit, 0, volts);
-        ws.CommitEditBuffer();
-        ws.RebuildPlotCache();
+        EditTransaction(ws, EditTransaction::Closing::CommitAndReplot).WritePoints(0, volts);
     }
     void input(PlotInput::Type type, float x, float y, int button = 1)
     {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "editing/Transforms.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/ScriptedPrompter.h"
 #include "model/Workspace.h"
 #include "synthesis/CombineForm.h"
@@ -27,9 +27,11 @@ struct Document {
 
     void Reset()
     {
-        ClearEditBuffer(ws.edit);
-        WritePoints(ws.edit, 0, wave);
-        ws.CommitEditBuffer();
+        {
+            EditTransaction tx(ws);
+            tx.ClearEditBuffer();
+            tx.WritePoints(0, wave);
+        }
         ws.edit.SelStartX = 0;
         ws.edit.SelEndX = kPlotWidth;
     }

@@ -5,6 +5,7 @@
 
 #include "display/PlotGeometry.h"
 #include "display/PlotPainter.h"
+#include "model/EditTransaction.h"
 #include "model/Workspace.h"
 
 namespace {
@@ -14,9 +15,9 @@ struct FullDocument {
     FullDocument()
     {
         ws.New();
+        tlv::EditTransaction tx(ws);
         for (int i = 0; i < tlv::kMaxPoints; ++i)
-            ws.edit.WaveText.setVolts(i, 4.5 * std::sin(i / 500.0));
-        ws.CommitEditBuffer();
+            tx.WritePoint(i, 4.5 * std::sin(i / 500.0));
     }
     tlv::Workspace ws;
 };

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/ScriptedPrompter.h"
 #include "model/Workspace.h"
 #include "synthesis/Generators.h"
@@ -25,7 +25,7 @@ void AppendFullSegment(benchmark::State& state, int kind)
     const ShapeParameters shape = form.parameters(kind, 1);
     for (auto _ : state) {
         state.PauseTiming();
-        ClearEditBuffer(ws.edit);
+        EditTransaction(ws, EditTransaction::Closing::Redraw).ClearEditBuffer();
         state.ResumeTiming();
         InsertSegment(ws, shape);
         benchmark::ClobberMemory();

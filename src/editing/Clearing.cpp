@@ -3,7 +3,7 @@
 
 #include "editing/EditCommands.h"
 #include "editing/Enabling.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -12,16 +12,15 @@ void ClearSelection(Workspace& ws)
 {
     EditState& edit = ws.edit;
     const int count = PointsInEditBuffer(edit);
-    edit.PointCount = std::max(count - 1, 0);
-    SnapshotForUndo(edit, UndoExtent::WholeBuffer);
+    EditTransaction tx(ws, EditTransaction::Closing::CommitAndReplot);
+    tx.SetPointCount(std::max(count - 1, 0));
+    tx.SnapshotForUndo(UndoExtent::WholeBuffer);
     ws.CaptureSelection();
 
     if (ws.work.SelectAllActive) {
-        ClearEditBuffer(edit, count);
-        ws.CommitEditBuffer();
+        tx.ClearEditBuffer(count);
+        tx.finish();
         DisableForEmptyDocument(ws.commands);
-        ws.DrawGrid();
-        ws.RebuildPlotCache();
         ws.work.SelectAllActive = false;
         return;
     }
@@ -36,25 +35,23 @@ void ClearSelection(Workspace& ws)
         to = std::min(edit.SelEndX * 32, count);
     }
     if (from < to) {
-        MovePoints(edit, to, from, count - to);
-        EndDataAt(edit, count - (to - from));
+        tx.MovePoints(to, from, count - to);
+        tx.EndDataAt(count - (to - from));
     }
     if (edit.SelStartX == 0)
         edit.SelStartX = 1;
-    ws.CommitEditBuffer();
+    tx.finish();
     if (edit.PointCount == 0)
         DisableForEmptyDocument(ws.commands);
-    ws.DrawGrid();
-    ws.RebuildPlotCache();
 }
 
 void ClearAllPoints(Workspace& ws)
 {
-    EditState& edit = ws.edit;
-    SnapshotForUndo(edit, UndoExtent::WholeBuffer);
-    ClearEditBuffer(edit);
-    SetPlotCache(edit, {});
-    ws.CommitEditBuffer();
+    EditTransaction tx(ws);
+    tx.SnapshotForUndo(UndoExtent::WholeBuffer);
+    tx.ClearEditBuffer();
+    tx.SetPlotCache({});
+    tx.finish();
     DisableForEmptyDocument(ws.commands);
     ws.DrawGrid();
 }

@@ -4,7 +4,7 @@
 
 #include "editing/EditCommands.h"
 #include "editing/Enabling.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -43,8 +43,10 @@ void CopySelection(Workspace& ws)
         return;
     ClearSelectionBuffers(edit);
     const int count = CountEditBuffer(edit);
-    edit.PointCount = count;
-    SnapshotForUndo(edit, UndoExtent::ThroughMarker, count);
+    // Copy changes no point: it takes the count, the snapshot and the clipboard.
+    EditTransaction tx(ws, EditTransaction::Closing::Redraw);
+    tx.SetPointCount(count);
+    tx.SnapshotForUndo(UndoExtent::ThroughMarker, count);
     ws.CaptureSelection();
     FillClipboard(ws);
 
@@ -62,29 +64,30 @@ void CutSelection(Workspace& ws)
     if (edit.SelLast <= 0)
         return;
     ClearSelectionBuffers(edit);
-    edit.PlotY.fill(0.0);
+    EditTransaction tx(ws);
+    tx.plot().rows.fill(0.0);
     const int count = PointsInEditBuffer(edit);
     // The snapshot takes the marker too, so that Undo gives back every point.
-    SnapshotForUndo(edit, UndoExtent::ThroughMarker, count);
-    edit.PointCount = count - 1;
+    tx.SnapshotForUndo(UndoExtent::ThroughMarker, count);
+    tx.SetPointCount(count - 1);
     ws.CaptureSelection();
 
     // The points that go to the clipboard are the points removed: the rest moves down over
     // them, and the data ends right after it.
     const int first = static_cast<int>(std::trunc(edit.SelStartPoint));
     const int removed = std::clamp(edit.SelLast + 1, 0, std::max(count - first, 0));
-    MovePoints(edit, first + removed, first, count - first - removed);
-    EndDataAt(edit, count - removed);
+    tx.MovePoints(first + removed, first, count - first - removed);
+    tx.EndDataAt(count - removed);
     FillClipboard(ws);
 
     ws.DrawGrid();
-    edit.PointCount = PointsInEditBuffer(edit);
-    RefreshPlotFromEditBuffer(edit);
+    tx.SetPointCount(PointsInEditBuffer(edit));
+    tx.RefreshPlotFromEditBuffer();
     CommandState& state = ws.commands;
     if (edit.SelEndX + 1 >= ColumnsOf(count))
         state.disable({Cmd::Clear, Cmd::ClearAll});
     SetPasteEnabled(state, true);
-    ws.CommitEditBuffer();
+    tx.finish();
     if (edit.PointCount == 0)
         DisableForEmptyDocument(state);
 }
@@ -104,18 +107,16 @@ void PasteClipboard(Workspace& ws)
                              Buttons::Ok, Icon::None);
         return;
     }
-    SnapshotForUndo(edit, UndoExtent::WholeBuffer);
+    EditTransaction tx(ws, EditTransaction::Closing::CommitAndReplot);
+    tx.SnapshotForUndo(UndoExtent::WholeBuffer);
     // Inserting opens one gap at the column's first point (an insertion point right of the
     // curve falls at the end); appending writes after the last point.
     const int at = insert ? std::min(work.PasteColumn * 32, count) : count;
-    MovePoints(edit, at, at + length, count - at);
+    tx.MovePoints(at, at + length, count - at);
     for (int k = 0; k < length; ++k)
-        WritePoint(edit, at + k, work.ClipboardVolts[static_cast<size_t>(k)]);
-    EndDataAt(edit, count + length);
+        tx.WritePoint(at + k, work.ClipboardVolts[static_cast<size_t>(k)]);
+    tx.EndDataAt(count + length);
     work.PasteColumn = 0;
-    ws.CommitEditBuffer();
-    ws.DrawGrid();
-    ws.RebuildPlotCache();
 }
 
 }  // namespace tlv

@@ -30,9 +30,9 @@ double ClampRow(double y)
 }
 
 namespace {
-double& Row(EditState& edit, int column)
+double& Row(PlotCache& plot, int column)
 {
-    return edit.PlotY[static_cast<size_t>(column)];
+    return plot.rows[static_cast<size_t>(column)];
 }
 
 bool IsColumn(int column)
@@ -41,7 +41,7 @@ bool IsColumn(int column)
 }
 }  // namespace
 
-ColumnSpan FillColumnsLinear(EditState& edit, int x1, float y1, int x2, float y2)
+ColumnSpan FillColumnsLinear(PlotCache& plot, int x1, float y1, int x2, float y2)
 {
     y1 = static_cast<float>(ClampRow(y1));
     y2 = static_cast<float>(ClampRow(y2));
@@ -52,18 +52,18 @@ ColumnSpan FillColumnsLinear(EditState& edit, int x1, float y1, int x2, float y2
     if (x1 == x2 || !IsColumn(x1))
         return {};
     const float slope = (y2 - y1) / static_cast<float>(x2 - x1);
-    const double start = Row(edit, x1);
+    const double start = Row(plot, x1);
     ColumnSpan span{x1 + 1, x1};
     for (int i = x1 + 1; i <= x2 && IsColumn(i); ++i) {
         const float rise = static_cast<float>(i - x1) * slope;  // a single times a whole
-        Row(edit, i) = start + rise;
-        ++edit.PlotColumn;
+        Row(plot, i) = start + rise;
+        ++plot.columns;
         span.last = i;
     }
     return span;
 }
 
-ColumnSpan FillColumnsLinearClamped(EditState& edit, WorkBuffers& work, int x1, float y1, int x2,
+ColumnSpan FillColumnsLinearClamped(PlotCache& plot, WorkBuffers& work, int x1, float y1, int x2,
                                     float y2)
 {
     if (x1 > x2) {
@@ -74,17 +74,17 @@ ColumnSpan FillColumnsLinearClamped(EditState& edit, WorkBuffers& work, int x1, 
     const double dy = y2 - y1 == 0 ? 1.0 : static_cast<double>(y2) - y1;
     ColumnSpan span;
     if (IsColumn(x1)) {
-        const double start = Row(edit, x1);
+        const double start = Row(plot, x1);
         span = {x1, std::min(x2, kPlotWidth)};
         for (int i = x1; i <= x2 && IsColumn(i); ++i)
-            Row(edit, i) = ClampRow(start + (i - x1) * dy / dx);
+            Row(plot, i) = ClampRow(start + (i - x1) * dy / dx);
     }
     if (work.LineChained)
-        work.LineAnchorColumn = edit.PlotColumn;
+        work.LineAnchorColumn = plot.columns;
     return span;
 }
 
-ColumnSpan FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, float y1, float x2,
+ColumnSpan FillColumnsFromPoint(PlotCache& plot, WorkBuffers& work, float x1, float y1, float x2,
                                 float y2)
 {
     y1 = static_cast<float>(ClampRow(y1));
@@ -100,20 +100,20 @@ ColumnSpan FillColumnsFromPoint(EditState& edit, WorkBuffers& work, float x1, fl
     const int right = std::min(RoundToWhole(b), kPlotWidth);
     if (left - 1 <= 0 || left > kPlotWidth)
         return {};
-    Row(edit, left - 1) = ya;
+    Row(plot, left - 1) = ya;
     const double width = right - left == 0 ? 1.0 : right - left;
-    const double start = Row(edit, left - 1);
+    const double start = Row(plot, left - 1);
     for (int i = left; i <= right; ++i)
-        Row(edit, i) = ClampRow(start + (i - left) * (static_cast<double>(yb) - ya) / width);
+        Row(plot, i) = ClampRow(start + (i - left) * (static_cast<double>(yb) - ya) / width);
     work.LineAnchorColumn = RoundToWhole(x2);
     return {left - 1, right};
 }
 
-ColumnSpan SetColumnAndRedraw(EditState& edit, int x, float y)
+ColumnSpan SetColumnAndRedraw(PlotCache& plot, int x, float y)
 {
     if (x < 2 || x + 1 > kPlotWidth)
         return {};
-    Row(edit, x) = ClampRow(y);
+    Row(plot, x) = ClampRow(y);
     return {x, x};
 }
 

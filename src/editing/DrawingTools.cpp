@@ -3,7 +3,6 @@
 
 #include "editing/ColumnRoutines.h"
 #include "editing/MouseTools.h"
-#include "model/EditPath.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -12,10 +11,10 @@ namespace {
 constexpr float kCentreRow = 152;  // 0 V
 }  // namespace
 
-int MouseTools::startStroke(int column)
+int MouseTools::startStroke(EditTransaction& tx, int column)
 {
     if (lastColumn() == 0)
-        ws_.edit.PlotY[0] = kCentreRow;
+        tx.plot().rows[0] = kCentreRow;
     if (column >= kPlotWidth)
         column = kPlotWidth;
     if (column <= 0)
@@ -46,17 +45,17 @@ void MouseTools::extendTo(int column)
     ws_.tools.StrokeExtended = true;
 }
 
-void MouseTools::freehandPress(int column, float y)
+void MouseTools::freehandPress(EditTransaction& tx, int column, float y)
 {
-    column = startStroke(column);
+    column = startStroke(tx, column);
     ws_.tools.FreehandPrevColumn = static_cast<int16_t>(column);
     const int last = lastColumn();
     if (last < column) {
         // A press beyond the end extends the waveform by a straight line to it.
-        cover(FillColumnsLinear(ws_.edit, last, static_cast<float>(row(last)), column, y));
+        cover(FillColumnsLinear(tx.plot(), last, static_cast<float>(row(last)), column, y));
         extendTo(column);
     } else {
-        cover(SetColumnAndRedraw(ws_.edit, column, y));
+        cover(SetColumnAndRedraw(tx.plot(), column, y));
     }
     showColumnsThrough(lastColumn());
 }
@@ -65,7 +64,8 @@ void MouseTools::freehandMove(int column, float y)
 {
     column = std::clamp(column, 1, kPlotWidth);
     ToolState& tools = ws_.tools;
-    auto& rows = ws_.edit.PlotY;
+    EditTransaction tx(ws_, EditTransaction::Closing::Redraw);
+    auto& rows = tx.plot().rows;
     const int from = tools.FreehandPrevColumn;
     // Every column between two mouse positions takes the straight line between them, so a fast
     // stroke skips none. The row at the previous position is read as it stands, clamped once
@@ -93,29 +93,29 @@ void MouseTools::freehandRelease(int column)
     if (column <= ws_.tools.EditFromColumn)
         ws_.tools.EditFromColumn = static_cast<int16_t>(column - 1);
     ws_.DrawGrid();
-    writeBack();
-    ws_.CommitEditBuffer();
+    EditTransaction tx(ws_);
+    writeBack(tx);
 }
 
-void MouseTools::linePress(int column, float y)
+void MouseTools::linePress(EditTransaction& tx, int column, float y)
 {
-    column = startStroke(column);
+    column = startStroke(tx, column);
     WorkBuffers& work = ws_.work;
     const int last = lastColumn();
     if (last < column) {
         // Beyond the end: a segment from the end, or from the last click inside the waveform.
         const int from = work.LineChained ? work.LineAnchorColumn : last;
-        cover(FillColumnsLinearClamped(ws_.edit, work, from, static_cast<float>(row(from)), column, y));
+        cover(FillColumnsLinearClamped(tx.plot(), work, from, static_cast<float>(row(from)), column, y));
         extendTo(column);
         work.LineChained = 0;
     } else {
         DocumentWindow& window = *ws_.activeWindow();
         ++window.LineClickCount;
         if (window.LineClickCount == 1)
-            cover(FillColumnsFromPoint(ws_.edit, work, static_cast<float>(last),
+            cover(FillColumnsFromPoint(tx.plot(), work, static_cast<float>(last),
                                        static_cast<float>(row(last)), static_cast<float>(column), y));
         else if (column != work.LineAnchorColumn)
-            cover(FillColumnsFromPoint(ws_.edit, work, static_cast<float>(work.LineAnchorColumn),
+            cover(FillColumnsFromPoint(tx.plot(), work, static_cast<float>(work.LineAnchorColumn),
                                        static_cast<float>(row(work.LineAnchorColumn)),
                                        static_cast<float>(column), y));
         work.LineChained = -1;
@@ -145,10 +145,11 @@ void MouseTools::lineRelease(int column)
 {
     if (column <= 0)
         return;
-    writeBack();
+    EditTransaction tx(ws_);
+    writeBack(tx);
     // The points are stored at once, dragged or not, so that the trace redrawn on the next
     // move shows them and a switch of windows keeps them; only a click moves the anchor.
-    ws_.CommitEditBuffer();
+    tx.finish();
     if (ws_.tools.LineDragging)
         return;
     ws_.work.LineAnchorColumn = std::clamp(column, 1, kPlotWidth);

@@ -8,7 +8,6 @@
 #include "editing/EditCommands.h"
 #include "editing/Enabling.h"
 #include "editing/PlotReadout.h"
-#include "model/EditPath.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -52,16 +51,16 @@ void MouseTools::plotInput(const PlotInput& event)
     ws_.RepaintPlot();
 }
 
-int MouseTools::startPress()
+int MouseTools::startPress(EditTransaction& tx)
 {
     EditState& edit = ws_.edit;
     edit.SelStartX = edit.SelEndX = 0;
     for (int i = kLastPoint; i >= 0; --i)
         if (edit.PointDefined[static_cast<size_t>(i)]) {
-            edit.PointCount = i;
+            tx.SetPointCount(i);
             break;
         }
-    SetPlotCache(edit, PlotRows(edit.WaveText.values(), static_cast<int>(edit.PointCount)));
+    tx.SetPlotCache(PlotRows(edit.WaveText.values(), static_cast<int>(edit.PointCount)));
     lastColumn() = std::max(edit.PlotColumn - 1, 0);
     return edit.PlotColumn;
 }
@@ -73,11 +72,12 @@ void MouseTools::press(const PlotInput& input)
         return;
     ws_.tools.GestureActive = true;
     const int column = ColumnOfX(input.x);
-    const int filled = startPress();
+    EditTransaction tx(ws_, EditTransaction::Closing::Redraw);
+    const int filled = startPress(tx);
     switch (ws_.edit.ToolMode) {
     case 0: markerPress(column, filled); break;
-    case 1: freehandPress(column, input.y); break;
-    case 2: linePress(column, input.y); break;
+    case 1: freehandPress(tx, column, input.y); break;
+    case 2: linePress(tx, column, input.y); break;
     }
 }
 
@@ -172,11 +172,11 @@ void MouseTools::key(int code)
     ws_.RebuildPlotCache();
 }
 
-void MouseTools::writeBack()
+void MouseTools::writeBack(EditTransaction& tx)
 {
     // Rows are clamped before use: +5 V sits at row -0.06 in the cache, and an untouched
     // column would otherwise come back above +5 V.
-    EditState& edit = ws_.edit;
+    const EditState& edit = ws_.edit;
     const ToolState& tools = ws_.tools;
     const int kept = tools.StrokePointCount;
     const int last = lastColumn();
@@ -186,11 +186,11 @@ void MouseTools::writeBack()
         const bool drawn = c >= tools.StrokeMinColumn && c <= tools.StrokeMaxColumn;
         const int from = drawn ? c * 32 : std::max(c * 32, kept);
         const int to = tools.StrokeExtended ? c * 32 + 32 : std::min(c * 32 + 32, kept);
-        WritePointRun(edit, from, to - from, 5 - ClampRow(edit.PlotY[static_cast<size_t>(c)]) / 30.4);
+        tx.WritePointRun(from, to - from, 5 - ClampRow(edit.PlotY[static_cast<size_t>(c)]) / 30.4);
     }
     if (tools.StrokeExtended)
         // A waveform of 512 full columns has no room for its marker, as a full document has none.
-        EndDataAt(edit, (last + 1) * 32);
+        tx.EndDataAt((last + 1) * 32);
 }
 
 void MouseTools::showColumnsThrough(int column)

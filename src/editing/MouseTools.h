@@ -2,6 +2,7 @@
 
 #include "editing/ColumnRoutines.h"
 #include "model/DocumentWindow.h"
+#include "model/EditTransaction.h"
 #include "model/Services.h"
 
 namespace tlv {
@@ -27,7 +28,7 @@ private:
 
     // The common start of a press: the selection reset, the count and the plot cache refilled
     // from the edit buffer; returns the number of filled columns.
-    int startPress();
+    int startPress(EditTransaction& tx);
     // The common end of a release: the tool buttons and Edit Select follow ToolMode.
     void endRelease();
 
@@ -36,23 +37,23 @@ private:
     void markerRelease(int column);
 
     // Steps shared by the Free hand and Line presses; returns the column clamped to 1..512.
-    int startStroke(int column);
+    int startStroke(EditTransaction& tx, int column);
     // Columns the gesture has drawn, to be written back on release.
     void cover(ColumnSpan span);
     // The gesture drew past the end: the waveform now reaches through the column.
     void extendTo(int column);
-    void freehandPress(int column, float y);
+    void freehandPress(EditTransaction& tx, int column, float y);
     void freehandMove(int column, float y);
     void freehandRelease(int column);
 
-    void linePress(int column, float y);
+    void linePress(EditTransaction& tx, int column, float y);
     // A move without a button: the rubber band from the anchor to the mouse.
     void lineMove(float x, float y);
     void lineRelease(int column);
 
     // The drawn columns into the edit buffer, 32 equal points a column, and when the gesture
     // drew past the end, every new point through LastColumn and the end marker after it.
-    void writeBack();
+    void writeBack(EditTransaction& tx);
     // Columns the trace shows while a stroke reaches beyond the stored curve.
     void showColumnsThrough(int column);
 

@@ -4,7 +4,7 @@
 
 #include "editing/EditCommands.h"
 #include "editing/Enabling.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -30,7 +30,7 @@ void StartDrawingTool(Workspace& ws, int button)
     SetUndoEnabled(state, false);
     SetCutCopyEnabled(state, false);
     SetPasteEnabled(state, false);
-    SnapshotForUndo(ws.edit, UndoExtent::WholeBuffer);
+    EditTransaction(ws, EditTransaction::Closing::Redraw).SnapshotForUndo(UndoExtent::WholeBuffer);
     state.setEnabled(Cmd::Expand, true);
     state.setChecked(Cmd::EditSelect, false);
 }
@@ -54,7 +54,7 @@ void ChooseLine(Workspace& ws)
     ws.tools.EditFromColumn = EvenColumnOf(ws.edit.PointCount - 1);
     ws.edit.ToolMode = 2;
     // The columns of the waveform's own points; the end marker is no point.
-    RefreshPlotFromEditBuffer(ws.edit);
+    EditTransaction(ws, EditTransaction::Closing::Redraw).RefreshPlotFromEditBuffer();
     const int lastFilled = std::max(ws.edit.PlotColumn - 1, 0);
     if (ws.tools.EditFromColumn <= lastFilled)
         ws.tools.EditFromColumn = static_cast<int16_t>(lastFilled);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "model/CommandNames.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -14,36 +14,32 @@ namespace {
 
 // Captures the selection and takes the whole buffer as the undo snapshot. Returns the captured
 // values (none when the selection lies past the end of the waveform).
-std::span<const double> BeginInPlace(Workspace& ws)
+std::span<const double> BeginInPlace(Workspace& ws, EditTransaction& tx)
 {
     ws.CaptureSelection();
-    SnapshotForUndo(ws.edit, UndoExtent::WholeBuffer);
+    tx.SnapshotForUndo(UndoExtent::WholeBuffer);
     const int captured = std::max(ws.edit.SelLast + 1, 0);
     return {ws.edit.SelVolts.data(), static_cast<size_t>(captured)};
 }
 
 // Writes the transformed selection back from its first point on. It never passes the end of the
 // waveform, nor the last buffer entry, which the write-back leaves alone.
-void WriteBackInPlace(Workspace& ws, std::span<const double> volts)
+void WriteBackInPlace(const EditState& edit, EditTransaction& tx, std::span<const double> volts)
 {
-    EditState& edit = ws.edit;
     const int first = static_cast<int>(std::trunc(edit.SelStartPoint));
-    OverwritePoints(edit, first, volts, std::min(static_cast<int>(edit.PointCount), kLastPoint));
-    ws.CommitEditBuffer();
-    ws.DrawGrid();
-    ws.RebuildPlotCache();
+    tx.OverwritePoints(first, volts, std::min(static_cast<int>(edit.PointCount), kLastPoint));
 }
 
 // Invert and Absolute: each value, taken to single precision, through the rule. The results
 // have a buffer of their own, so that the clipboard (WorkVolts) survives a transform.
 template <typename Rule>
-void TransformSelection(Workspace& ws, Rule rule)
+void TransformSelection(Workspace& ws, EditTransaction& tx, Rule rule)
 {
-    const std::span<const double> selected = BeginInPlace(ws);
+    const std::span<const double> selected = BeginInPlace(ws, tx);
     std::vector<double> transformed(selected.size());
     for (size_t k = 0; k < selected.size(); ++k)
         transformed[k] = rule(static_cast<double>(static_cast<float>(selected[k])));
-    WriteBackInPlace(ws, transformed);
+    WriteBackInPlace(ws.edit, tx, transformed);
 }
 
 void SelectMarkerTool(Workspace& ws)
@@ -58,20 +54,23 @@ void SelectMarkerTool(Workspace& ws)
 
 void Invert(Workspace& ws)
 {
-    TransformSelection(ws, [](double v) { return -v; });
+    EditTransaction tx(ws, EditTransaction::Closing::CommitAndReplot);
+    TransformSelection(ws, tx, [](double v) { return -v; });
 }
 
 void Absolute(Workspace& ws)
 {
-    ws.edit.PointCount = CountEditBuffer(ws.edit);
-    TransformSelection(ws, [](double v) { return std::abs(v); });
+    EditTransaction tx(ws, EditTransaction::Closing::CommitAndReplot);
+    tx.SetPointCount(CountEditBuffer(ws.edit));
+    TransformSelection(ws, tx, [](double v) { return std::abs(v); });
 }
 
 void Mirror(Workspace& ws)
 {
-    const std::span<const double> selected = BeginInPlace(ws);
+    EditTransaction tx(ws, EditTransaction::Closing::CommitAndReplot);
+    const std::span<const double> selected = BeginInPlace(ws, tx);
     const std::vector<double> reversed(selected.rbegin(), selected.rend());
-    WriteBackInPlace(ws, reversed);
+    WriteBackInPlace(ws.edit, tx, reversed);
 }
 
 int ExpandFactor(int count)
@@ -112,12 +111,11 @@ void ExpandToFit(Workspace& ws)
         return;
 
     ws.prompter->showWait();
-    SnapshotForUndo(edit, UndoExtent::WholeBuffer);
+    EditTransaction tx(ws, EditTransaction::Closing::CommitAndReplot);
+    tx.SnapshotForUndo(UndoExtent::WholeBuffer);
     ws.DrawGrid();
-    WritePoints(edit, 0, ExpandedVolts({edit.WaveText.values(), static_cast<size_t>(count)}, factor));
-    ws.CommitEditBuffer();
-    ws.DrawGrid();
-    ws.RebuildPlotCache();
+    tx.WritePoints(0, ExpandedVolts({edit.WaveText.values(), static_cast<size_t>(count)}, factor));
+    tx.finish();
     ws.prompter->closeWait();
 }
 

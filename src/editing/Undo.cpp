@@ -1,7 +1,7 @@
 // Undo: the snapshot of the last editing command back into the edit buffer, once.
 #include "editing/EditCommands.h"
 #include "editing/Enabling.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Workspace.h"
 
 namespace tlv {
@@ -32,14 +32,15 @@ void UndoLastEdit(Workspace& ws)
     if (!edit.UndoReady)
         return;
     ws.DrawGrid();
-    ClearEditBuffer(edit);
+    EditTransaction tx(ws);
+    tx.ClearEditBuffer();
     const int last = LastSnapshotPoint(edit);
-    WritePoints(edit, 0, std::vector<double>(edit.UndoVolts.begin(), edit.UndoVolts.begin() + last + 1));
-    RefreshPlotFromEditBuffer(edit);
+    tx.WritePoints(0, std::vector<double>(edit.UndoVolts.begin(), edit.UndoVolts.begin() + last + 1));
+    tx.RefreshPlotFromEditBuffer();
     CommandState& state = ws.commands;
     if (edit.PointCount == 0)
         DisableForEmptyDocument(state);
-    ws.CommitEditBuffer();
+    tx.finish();
     DiscardUndo(edit);
     SetUndoEnabled(state, false);
     if (edit.ToolMode != 0) {

@@ -5,7 +5,7 @@
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
 #include "files/PlainFile.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -141,9 +141,10 @@ void FileCommands::LoadIntoNewWindow(const QString& path, const std::vector<doub
     window->filePath = path;
     ws_.DrawGrid();
 
-    WritePoints(ws_.edit, 0, volts);
-    ws_.CommitEditBuffer();
-    ws_.RebuildPlotCache();
+    {
+        EditTransaction tx(ws_, EditTransaction::Closing::CommitAndReplot);
+        tx.WritePoints(0, volts);
+    }
     if (DocumentSlot* slot = ws_.activeSlot())
         slot->markSaved(static_cast<int>(ws_.edit.PointCount));
     RestoreStash();

@@ -5,7 +5,7 @@
 #include "files/FileCommands.h"
 #include "files/PlainFile.h"
 #include "files/SafeSave.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -48,8 +48,11 @@ bool FileCommands::WriteFile(const QString& path, FileKind kind)
         return false;
     }
 
-    for (int i : raised)
-        WritePointText(ws_.edit, i, "-5", ws_.edit.PointDefined[static_cast<size_t>(i)]);
+    if (!raised.empty()) {
+        EditTransaction tx(ws_, EditTransaction::Closing::Redraw);
+        for (int i : raised)
+            tx.WritePointText(i, "-5", ws_.edit.PointDefined[static_cast<size_t>(i)]);
+    }
     const QString name = QFileInfo(path).fileName();
     window->filePath = path;
     ws_.SetWindowCaption(window, name);

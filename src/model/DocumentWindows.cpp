@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/CommandSets.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
@@ -48,7 +48,7 @@ DocumentWindow* Workspace::New()
     DocumentWindow& window = *owned;
     window.id = nextWindowId_++;
     // Initialize and Load of the new window.
-    edit.PlotY.fill(0.0);
+    EditTransaction(*this, EditTransaction::Closing::Redraw).plot().rows.fill(0.0);
     work.ClipboardFull = false;
     edit.SelStartX = edit.SelEndX = 0;
     seg.SegKind = 0;
@@ -116,21 +116,21 @@ void Workspace::Activate(DocumentWindow& window)
     edit.ToolMode = 0;
     if (edit.DrawSuspended)
         return;
-    ClearEditBuffer(edit);
+    EditTransaction tx(*this, EditTransaction::Closing::Replot);
+    tx.ClearEditBuffer();
     DiscardUndo(edit);
-    edit.PlotY.fill(0.0);
+    tx.plot().rows.fill(0.0);
     ReleaseToolButtons();
 
-    edit.PointCount = 0;
+    tx.SetPointCount(0);
     if (DocumentSlot* slot = slotOf(window.tag)) {
         int count = CountStore(slot->store);
         for (int i = 0; i < count && i < kMaxPoints; ++i)
-            WritePointText(edit, i, GeneralNumberText(slot->store[static_cast<size_t>(i)]));
-        PlaceEndMarker(edit, count);
-        edit.PointCount = count;
+            tx.WritePointText(i, GeneralNumberText(slot->store[static_cast<size_t>(i)]));
+        tx.PlaceEndMarker(count);
+        tx.SetPointCount(count);
     }
-    DrawGrid();
-    RebuildPlotCache();
+    tx.finish();
     EnableForActivatedDocument();
     edit.ActiveTag = static_cast<int16_t>(window.slot());
 }
@@ -158,8 +158,9 @@ void Workspace::Deactivate(DocumentWindow&)
     if (edit.DrawSuspended)
         return;
     ReleaseToolButtons();
-    ClearEditBuffer(edit, static_cast<int>(edit.PointCount) + 1);
-    edit.PointCount = 0;
+    EditTransaction tx(*this, EditTransaction::Closing::Redraw);
+    tx.ClearEditBuffer(static_cast<int>(edit.PointCount) + 1);
+    tx.SetPointCount(0);
     docs.LoadingFile = false;
 }
 
@@ -202,7 +203,7 @@ void Workspace::ClearEditStateAndSlot(DocumentWindow& window)
 {
     if (DocumentSlot* slot = slotOf(window.tag))
         slot->clear();
-    ClearEditBuffer(edit);
+    EditTransaction(*this, EditTransaction::Closing::Redraw).ClearEditBuffer();
 }
 
 void Workspace::Close()
@@ -277,7 +278,7 @@ void Workspace::Unload(DocumentWindow& window)
     bool wasActive = active_ == &window;
     if (wasActive) {
         active_ = nullptr;
-        edit.PointCount = 0;
+        EditTransaction(*this, EditTransaction::Closing::Redraw).SetPointCount(0);
     }
     if (views)
         views->windowClosed(window);

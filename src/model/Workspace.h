@@ -47,7 +47,7 @@ public:
     LinkState link;
     std::array<QString, 5> OsVersionText;
 
-    // ---- The edit path's routines on the whole workspace (model/EditPath.cpp) -------------
+    // ---- The edit path on the whole workspace (model/EditTransaction.cpp, EditPath.cpp) -----
     // Recounts the edit buffer, sets the enabling that follows from the count and stores the
     // buffer into the active slot.
     void CommitEditBuffer();

@@ -27,14 +27,33 @@ struct DocumentSlot {
     void clear();
 };
 
+// The plot cache: one plot row a column (row 0 is +5 V, row 304 is -5 V) and the count of
+// filled columns, the shared column counter.
+struct PlotCache {
+    std::array<double, kPlotColumns> rows{};
+    int16_t columns = 0;
+};
+
 // The active waveform being edited, its plot cache, the selection and the undo snapshot.
-// Points change only through the edit path (model/EditPath.h).
-struct EditState {
-    WaveTextArray WaveText;
-    std::vector<bool> PointDefined = std::vector<bool>(kMaxPoints, false);
-    double PointCount = 0;
-    std::array<double, kPlotColumns> PlotY{};
-    int16_t PlotColumn = 0;
+// Everyone reads the points, their flags, the count and the plot cache here; only an edit
+// transaction (model/EditTransaction.h) writes them, so no change can skip the book-keeping.
+class EditState {
+    friend struct EditAccess;
+    WaveTextArray waveText_;
+    std::vector<bool> pointDefined_ = std::vector<bool>(kMaxPoints, false);
+    double pointCount_ = 0;
+    PlotCache plot_;
+
+public:
+    EditState() = default;
+    EditState(const EditState&) = delete;
+    EditState& operator=(const EditState&) = delete;
+
+    const WaveTextArray& WaveText = waveText_;
+    const std::vector<bool>& PointDefined = pointDefined_;
+    const double& PointCount = pointCount_;
+    const std::array<double, kPlotColumns>& PlotY = plot_.rows;
+    const int16_t& PlotColumn = plot_.columns;
     int16_t SelStartX = 0;
     int16_t SelEndX = 0;
     double SelStartPoint = 0;

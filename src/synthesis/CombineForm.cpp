@@ -6,7 +6,7 @@
 
 #include "display/PlotPainter.h"
 #include "model/CommandNames.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
@@ -187,15 +187,15 @@ void CombineForm::apply()
         return;
     }
     EditState& edit = ws_.edit;
-    SnapshotForUndo(edit, UndoExtent::WholeBuffer);
-    std::vector<double> clipped(combineVolts_.size());
-    std::transform(combineVolts_.begin(), combineVolts_.end(), clipped.begin(), [](double v) {
-        return std::clamp(static_cast<double>(static_cast<float>(v)), -5.0, 5.0);
-    });
-    OverwritePoints(edit, static_cast<int>(std::trunc(edit.SelStartPoint)), clipped, kLastPoint);
-    ws_.CommitEditBuffer();
-    ws_.DrawGrid();
-    ws_.RebuildPlotCache();
+    {
+        EditTransaction tx(ws_, EditTransaction::Closing::CommitAndReplot);
+        tx.SnapshotForUndo(UndoExtent::WholeBuffer);
+        std::vector<double> clipped(combineVolts_.size());
+        std::transform(combineVolts_.begin(), combineVolts_.end(), clipped.begin(), [](double v) {
+            return std::clamp(static_cast<double>(static_cast<float>(v)), -5.0, 5.0);
+        });
+        tx.OverwritePoints(static_cast<int>(std::trunc(edit.SelStartPoint)), clipped, kLastPoint);
+    }
 
     ws_.commands.setButtonEnabled(1, Tb1::Undo, true);
     ws_.commands.disableButtons(1, {Tb1::Cut, Tb1::Copy});

@@ -1,7 +1,7 @@
 // The writing generator and its preview twin, for every shape of the shape table.
 #include "synthesis/Generators.h"
 
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 #include "synthesis/ShapeTable.h"
@@ -44,16 +44,16 @@ bool AppendSegment(Workspace& ws, double points, const std::function<std::vector
     ws.work.LineAnchorColumn = 0;
 
     const int start = WritePosition(edit);
-    edit.PointCount = start;
+    EditTransaction(ws, EditTransaction::Closing::Redraw).SetPointCount(start);
     if (start + points > kLastPoint) {
         ws.prompter->message("Shortage Editing Space ", "TLV", Buttons::Ok, Icon::None);
         return false;
     }
-    SnapshotForUndo(edit, UndoExtent::ThroughMarker, start);
-    WritePoints(edit, start, volts(kMaxPoints - start));
-    RefreshPlotFromEditBuffer(edit);
+    EditTransaction tx(ws);
+    tx.SnapshotForUndo(UndoExtent::ThroughMarker, start);
+    tx.WritePoints(start, volts(kMaxPoints - start));
+    tx.RefreshPlotFromEditBuffer();
     ws.DrawGrid();
-    ws.CommitEditBuffer();
     return true;
 }
 

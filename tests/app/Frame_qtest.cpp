@@ -168,11 +168,7 @@ private slots:
     {
         Workspace& ws = app->workspace();
         ws.New();
-        for (int i = 0; i < 3200; ++i)
-            ws.edit.WaveText.setVolts(i, -2.0);
-        ws.edit.WaveText.setEndMarker(3200);
-        ws.CommitEditBuffer();
-        ws.RebuildPlotCache();
+        test::FillWaveform(ws, std::vector<double>(3200, -2.0));
 
         DocumentView* view = app->frame().viewOf(ws.activeWindow()->id);
         QVERIFY(view);

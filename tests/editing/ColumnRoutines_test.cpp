@@ -6,9 +6,9 @@
 using namespace tlv;
 
 namespace {
-double Row(const EditState& edit, int column)
+double Row(const PlotCache& edit, int column)
 {
-    return edit.PlotY[static_cast<size_t>(column)];
+    return edit.rows[static_cast<size_t>(column)];
 }
 }  // namespace
 
@@ -32,9 +32,9 @@ TEST(ColumnRounding, HalvesAwayFromZeroAndXToOneDecimalInSinglePrecision)
 
 TEST(FillColumnsLinear, StartsFromTheStoredRowWithASinglePrecisionSlope)
 {
-    EditState edit;
-    edit.PlotY[10] = 100;
-    edit.PlotColumn = 11;
+    PlotCache edit;
+    edit.rows[10] = 100;
+    edit.columns = 11;
     FillColumnsLinear(edit, 10, 0, 13, 1);  // y1 only sets the slope
     const float third = 1.0f / 3.0f;
     EXPECT_EQ(Row(edit, 10), 100);
@@ -42,10 +42,10 @@ TEST(FillColumnsLinear, StartsFromTheStoredRowWithASinglePrecisionSlope)
     EXPECT_EQ(Row(edit, 12), 100.0 + static_cast<double>(2.0f * third));
     EXPECT_EQ(Row(edit, 13), 101);  // 3 times the single third rounds to exactly 1
     EXPECT_EQ(Row(edit, 14), 0);
-    EXPECT_EQ(edit.PlotColumn, 14);  // one count a filled column
+    EXPECT_EQ(edit.columns, 14);  // one count a filled column
 
-    EditState swapped;
-    swapped.PlotY[10] = 100;
+    PlotCache swapped;
+    swapped.rows[10] = 100;
     FillColumnsLinear(swapped, 13, 1, 10, 0);
     for (int c = 10; c <= 13; ++c)
         EXPECT_EQ(Row(swapped, c), Row(edit, c)) << c;
@@ -54,53 +54,53 @@ TEST(FillColumnsLinear, StartsFromTheStoredRowWithASinglePrecisionSlope)
 TEST(FillColumnsLinear, ClampsBothEndRowsFirst)
 {
     for (auto [y2, last] : {std::pair{304.5f, 304.0}, {303.5f, 303.5}, {-0.5f, 0.0}, {0.5f, 0.5}}) {
-        EditState edit;
+        PlotCache edit;
         FillColumnsLinear(edit, 0, 0, 4, y2);
         EXPECT_EQ(Row(edit, 4), last) << y2;
     }
-    EditState edit;
-    edit.PlotY[0] = 10;
+    PlotCache edit;
+    edit.rows[0] = 10;
     FillColumnsLinear(edit, 0, -20, 2, 0);  // y1 -20 counts as 0: a level slope
     EXPECT_EQ(Row(edit, 2), 10);
 }
 
 TEST(FillColumnsLinearClamped, ZeroSpansCountAsOneAndResultsClamp)
 {
-    EditState edit;
+    PlotCache edit;
     WorkBuffers work;
-    edit.PlotY[10] = 100;
+    edit.rows[10] = 100;
     FillColumnsLinearClamped(edit, work, 10, 100, 14, 100);  // dy 0 counts as 1
     EXPECT_EQ(Row(edit, 10), 100);
     EXPECT_EQ(Row(edit, 12), 100.5);
     EXPECT_EQ(Row(edit, 14), 101);
 
-    EditState same;
-    same.PlotY[10] = 100;
+    PlotCache same;
+    same.rows[10] = 100;
     FillColumnsLinearClamped(same, work, 10, 100, 10, 150);  // dx 0 counts as 1
     EXPECT_EQ(Row(same, 10), 100);
 
-    EditState high;
-    high.PlotY[0] = 300;
+    PlotCache high;
+    high.rows[0] = 300;
     FillColumnsLinearClamped(high, work, 0, 300, 4, 305);
     EXPECT_EQ(Row(high, 3), 303.75);
     EXPECT_EQ(Row(high, 4), 304);
-    EditState low;
-    low.PlotY[0] = 4;
+    PlotCache low;
+    low.rows[0] = 4;
     FillColumnsLinearClamped(low, work, 0, 4, 4, -1);
     EXPECT_EQ(Row(low, 3), 0.25);
     EXPECT_EQ(Row(low, 4), 0);
 
-    EditState swapped;
-    swapped.PlotY[10] = 100;
+    PlotCache swapped;
+    swapped.rows[10] = 100;
     FillColumnsLinearClamped(swapped, work, 14, 100, 10, 100);
     EXPECT_EQ(Row(swapped, 14), 101);
 }
 
 TEST(FillColumnsLinearClamped, AChainedLineTakesTheColumnCountAsAnchor)
 {
-    EditState edit;
+    PlotCache edit;
     WorkBuffers work;
-    edit.PlotColumn = 7;
+    edit.columns = 7;
     work.LineAnchorColumn = 3;
     FillColumnsLinearClamped(edit, work, 3, 0, 9, 10);
     EXPECT_EQ(work.LineAnchorColumn, 3);
@@ -114,14 +114,14 @@ TEST(FillColumnsFromPoint, RoundsItsEndsAndLeavesColumnOneAlone)
     // 1.49 rounds to column 1: column 0 before it is not above 0, so nothing happens at all.
     WorkBuffers work;
     work.LineAnchorColumn = 99;
-    EditState edge;
+    PlotCache edge;
     FillColumnsFromPoint(edge, work, 1.49f, 100, 5, 200);
-    EXPECT_EQ(edge.PlotY, EditState().PlotY);
+    EXPECT_EQ(edge.rows, PlotCache().rows);
     EXPECT_EQ(work.LineAnchorColumn, 99);
 
     // 1.5 rounds to column 2; 5.49 to 5 and 5.5 to 6.
     for (auto [x2, right] : {std::pair{5.49f, 5}, {5.5f, 6}}) {
-        EditState edit;
+        PlotCache edit;
         FillColumnsFromPoint(edit, work, 1.5f, 100, x2, 200);
         EXPECT_EQ(Row(edit, 1), 100);
         EXPECT_EQ(Row(edit, 2), 100);
@@ -135,18 +135,18 @@ TEST(FillColumnsFromPoint, RoundsItsEndsAndLeavesColumnOneAlone)
 TEST(FillColumnsFromPoint, FromRightToLeftAZeroRiseCountsAsOne)
 {
     WorkBuffers work;
-    EditState edit;
+    PlotCache edit;
     FillColumnsFromPoint(edit, work, 30, 100, 20, 100);
     EXPECT_EQ(Row(edit, 19), 100);
     EXPECT_EQ(Row(edit, 20), 100);
     EXPECT_EQ(Row(edit, 30), 101);
     EXPECT_EQ(work.LineAnchorColumn, 20);  // the second argument's column
 
-    EditState top;
+    PlotCache top;
     FillColumnsFromPoint(top, work, 30, 304, 20, 304);  // 304 + 1 clamps back
     EXPECT_EQ(Row(top, 30), 304);
 
-    EditState level;
+    PlotCache level;
     FillColumnsFromPoint(level, work, 20, 100, 20, 200);  // a zero width counts as 1
     EXPECT_EQ(Row(level, 19), 100);
     EXPECT_EQ(Row(level, 20), 100);
@@ -154,7 +154,7 @@ TEST(FillColumnsFromPoint, FromRightToLeftAZeroRiseCountsAsOne)
 
 TEST(SetColumnAndRedraw, OnlyColumnsTwoTo511WithTheRowClamped)
 {
-    EditState edit;
+    PlotCache edit;
     for (int x : {1, 2, 511, 512})
         SetColumnAndRedraw(edit, x, 50);
     EXPECT_EQ(Row(edit, 1), 0);

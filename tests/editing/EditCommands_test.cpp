@@ -6,7 +6,7 @@
 #include "commands/Commands.h"
 #include "editing/ColumnRoutines.h"
 #include "editing/EditCommands.h"
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/ScriptedPrompter.h"
 #include "model/Workspace.h"
 #include "support/Prompts.h"
@@ -102,10 +102,12 @@ TEST_F(EditCommandsTest, UndoOfAFullBufferKeepsItsTrailingZeros)
 TEST_F(EditCommandsTest, APasteThatDoesNotFitChangesNothingNotEvenTheSnapshot)
 {
     FillWaveform(ws, Ramp(16000));
-    SnapshotForUndo(ws.edit, UndoExtent::ThroughMarker, 16000);
+    {
+        EditTransaction tx(ws);
+        tx.SnapshotForUndo(UndoExtent::ThroughMarker, 16000);
+        tx.WritePoint(5, 1.5);  // the buffer now differs from the snapshot
+    }
     const std::vector<double> snapshot = ws.edit.UndoVolts;
-    WritePoint(ws.edit, 5, 1.5);  // the buffer now differs from the snapshot
-    ws.CommitEditBuffer();
     const std::vector<double> before = points();
 
     setClipboard(385, 2.0);

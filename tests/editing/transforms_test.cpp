@@ -26,7 +26,7 @@ protected:
         std::vector<double> values(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
             values[static_cast<size_t>(i)] = volts(i);
-        ClearEditBuffer(ws.edit);
+        EditTransaction(ws, EditTransaction::Closing::Redraw).ClearEditBuffer();
         test::FillWaveform(ws, values);
     }
 
@@ -139,7 +139,7 @@ TEST_F(Transforms, ExpandStaysWithinTheBufferAndLeavesOnePointAlone)
     // Flags defined past a count that is too small: the factor comes from the count, the points
     // from the flags, and the result still stops at 16383 points.
     Fill(5000, [](int i) { return (i % 2) * 1.0; });
-    ws.edit.PointCount = 10;
+    EditTransaction(ws, EditTransaction::Closing::Redraw).SetPointCount(10);
     ExpandToFit(ws);
     EXPECT_EQ(ws.edit.PointCount, kLastPoint);
     EXPECT_EQ(Text(kLastPoint), "999");

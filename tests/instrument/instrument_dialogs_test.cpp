@@ -221,7 +221,7 @@ TEST_F(InstrumentDialogs, TheSerialPartGreysWhileACardIsChosen)
 TEST_F(InstrumentDialogs, OkStoresTheBufferAndBothButtonsLetThePlotDraw)
 {
     PortDevice com1(1, kMissingDevice);
-    WritePoints(ws.edit, 1000, {4.5});  // edited but not yet stored
+    EditTransaction(ws, EditTransaction::Closing::Redraw).WritePoints(1000, {4.5});  // not stored
     ws.edit.DrawSuspended = true;
     InterfaceForm form(ws, instrument);
     form.click("cmdOk");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/VoltsText.h"
+#include "model/EditTransaction.h"
 #include "model/Workspace.h"
 #include "model/ScriptedPrompter.h"
 #include "support/Prompts.h"
@@ -25,8 +26,7 @@ protected:
 
     void write(const std::vector<double>& volts)
     {
-        WritePoints(ws.edit, 0, volts);
-        ws.CommitEditBuffer();
+        EditTransaction(ws).WritePoints(0, volts);
     }
 
     Workspace ws;
@@ -65,10 +65,12 @@ TEST_F(DocumentsTest, SwitchingWindowsRestoresEachWaveformExactly)
 {
     DocumentWindow* a = ws.New();
     std::vector<double> first = {0.1, -1.0 / 3, 4.999999, -5.0, 0.0};
-    for (size_t i = 0; i < first.size(); ++i)
-        ws.edit.WaveText.set(static_cast<int>(i), GeneralNumberText(first[i]));
-    ws.edit.WaveText.setEndMarker(5);
-    ws.CommitEditBuffer();
+    {
+        EditTransaction tx(ws);
+        for (size_t i = 0; i < first.size(); ++i)
+            tx.WritePointText(static_cast<int>(i), GeneralNumberText(first[i]), false);
+        tx.PlaceEndMarker(5);
+    }
     DocumentWindow* b = ws.New();
     write({2.5, 2.5});
     EXPECT_EQ(ws.edit.PointCount, 2);
@@ -141,9 +143,7 @@ TEST_F(DocumentsTest, AShortenedDocumentCountsAsChanged)
     ws.New();
     write({1.0, 2.0, 3.0});
     ws.activeSlot()->markSaved(3);
-    for (int i = 0; i < 4; ++i)
-        ws.edit.WaveText.clear(i);
-    ws.CommitEditBuffer();  // everything cleared: no points left
+    EditTransaction(ws).ClearEditBuffer(3);  // everything cleared: no points left
     ws.CloseWindow(ws.activeWindow());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(Messages(prompter.shown)[0].startsWith("TLV | Save changes to "));

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Scale.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
@@ -79,8 +79,7 @@ protected:
     // Writes values through the edit path, with the end marker after them.
     void write(const std::vector<double>& volts)
     {
-        WritePoints(ws.edit, 0, volts);
-        ws.CommitEditBuffer();
+        EditTransaction(ws).WritePoints(0, volts);
     }
 
     Workspace ws;
@@ -100,9 +99,7 @@ TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
     EXPECT_TRUE(ws.commands.isButtonEnabled(1, 13));
     EXPECT_TRUE(ws.commands.isButtonPressed(2, 1));
 
-    for (int i = 0; i < 4; ++i)
-        ws.edit.WaveText.clear(i);
-    ws.CommitEditBuffer();
+    EditTransaction(ws).ClearEditBuffer(3);
     EXPECT_EQ(ws.edit.PointCount, 0);
     EXPECT_EQ(ws.docs.DocSlots[0].store[0], kEndMarker);
     EXPECT_FALSE(ws.commands.isEnabled("mnuClearall"));
@@ -112,10 +109,12 @@ TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
 TEST_F(WorkspaceTest, BufferWithoutMarkerIsCountedOneShort)
 {
     ws.New();
-    for (int i = 0; i < 5; ++i)
-        ws.edit.WaveText.setVolts(i, 1.0);
-    ws.edit.WaveText.set(7, "");
-    ws.CommitEditBuffer();
+    {
+        EditTransaction tx(ws);
+        for (int i = 0; i < 5; ++i)
+            tx.WritePoint(i, 1.0);
+        tx.WritePointText(7, "", false);
+    }
     EXPECT_EQ(ws.edit.PointCount, 4);
     EXPECT_EQ(ws.edit.WaveText[7], "0");
 }

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "model/EditPath.h"
+#include "model/EditTransaction.h"
 #include "model/Workspace.h"
 
 namespace tlv::test {
@@ -30,9 +30,7 @@ inline QStringList Messages(const QStringList& shown)
 // Puts a waveform into the active window the way an editing command does.
 inline void FillWaveform(Workspace& ws, const std::vector<double>& volts)
 {
-    WritePoints(ws.edit, 0, volts);
-    ws.CommitEditBuffer();
-    ws.RebuildPlotCache();
+    EditTransaction(ws, EditTransaction::Closing::CommitAndReplot).WritePoints(0, volts);
 }
 
 }  // namespace tlv::test

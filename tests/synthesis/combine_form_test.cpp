@@ -37,7 +37,7 @@ protected:
     // selected.
     void Prepare(int count, double volts, int from, int to)
     {
-        ClearEditBuffer(ws.edit);
+        EditTransaction(ws, EditTransaction::Closing::Redraw).ClearEditBuffer();
         FillWaveform(ws, std::vector<double>(static_cast<size_t>(count), volts));
         ws.edit.SelStartX = static_cast<int16_t>(from);
         ws.edit.SelEndX = static_cast<int16_t>(to);

@@ -89,9 +89,11 @@ TEST_F(Generators, RoomCheckRefusesOnlyBeyond16383)
 
 TEST_F(Generators, OnlyPointZeroMarkedIsWrittenOver)
 {
-    ws.edit.WaveText.set(0, "+1.000000E+00");
-    ws.edit.PointDefined[0] = true;
-    ws.edit.WaveText.setEndMarker(1);
+    {
+        EditTransaction tx(ws, EditTransaction::Closing::Redraw);
+        tx.WritePointText(0, "+1.000000E+00");
+        tx.PlaceEndMarker(1);
+    }
     InsertSegment(ws, ShapeOfKind(Shape::Dc)->toolbar);
     EXPECT_EQ(ws.edit.PointCount, 2000);
     EXPECT_EQ(Text(0), "+0.000000E+00");
