@@ -9,7 +9,6 @@
 #include "files/FileCommands.h"
 #include "model/RecentFiles.h"
 #include "model/ScriptedPrompter.h"
-#include "model/Settings.h"
 #include "support/Prompts.h"
 
 using namespace tlv;
@@ -105,12 +104,10 @@ TEST(RecentFiles, ALinkIsWrittenThroughOnlyToAList)
     }
 }
 
-TEST(RecentFiles, KeptInTheUsersConfigurationFolderNotBesideComIni)
+TEST(RecentFiles, KeptInTheUsersConfigurationFolderNeverTheProgramsFolder)
 {
-    QTemporaryDir program;
     qunsetenv("TOLVENAR_CONFIG_DIR");
     qputenv("XDG_CONFIG_HOME", "/tmp/tolvenar-test-config");
-    EXPECT_EQ(SettingsPath(program.path()), program.path() + "/com.ini");
     EXPECT_EQ(RecentFilesPath(), "/tmp/tolvenar-test-config/tolvenar/recent-files");
     qputenv("TOLVENAR_CONFIG_DIR", "/somewhere");
     EXPECT_EQ(RecentFilesPath(), "/somewhere/recent-files");

@@ -309,7 +309,6 @@ TEST(NoLibrary, OnlyAWholeLibraryFileIsLoaded)
         LinuxGpibDriver gpib(path);
         EXPECT_FALSE(gpib.loaded());
         EXPECT_TRUE(gpib.loadError().startsWith(path + ": " + reason)) << qPrintable(gpib.loadError());
-        EXPECT_EQ(gpib.ibfind("GPIB0"), -1);
     }
     EXPECT_TRUE(LinuxGpibDriver(copy("whole.so", read(TOLVENAR_SIMGPIB))).loaded());
 
