@@ -12,6 +12,11 @@ namespace tlv {
 // The message for a port that cannot be opened.
 inline const QString kPortUnavailableMessage =
     "Port is not Supported or is being used by another device";
+// The same, with the device and the system's reason on a line of their own.
+inline QString PortUnavailable(const InstrumentLink& link)
+{
+    return kPortUnavailableMessage + '\n' + link.errorString();
+}
 inline const QString kNoInstrumentMessage = "No instruments found.";
 // The serial line has no port or no baud rate chosen in this run.
 inline const QString kSerialUnsetMessage = "Setting Serial Port or Baud Rate ";

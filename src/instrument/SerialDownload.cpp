@@ -91,7 +91,7 @@ LinkOutcome RunSerialDownload(InstrumentLink& link, Waiter& waiter, const Downlo
     SerialDownload d(link, waiter, control);
 
     if (!link.open())
-        return {LinkOutcome::Status::Failed, link.failure(), kPortUnavailableMessage};
+        return {LinkOutcome::Status::Failed, link.failure(), PortUnavailable(link)};
     if (!d.waitShort(1))
         return d.stopped();
     for (const QByteArray& text : {QByteArray("A4"), ChannelCommand(request.channelMode),

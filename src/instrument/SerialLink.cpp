@@ -1,8 +1,12 @@
 #include "instrument/SerialLink.h"
 
 #include <QSerialPort>
+#include <cerrno>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <thread>
+
+#include "files/PlainFile.h"
 
 namespace tlv {
 
@@ -78,7 +82,7 @@ void SerialLink::watchErrors()
                              errorString_ = port_->portName() + " went away (" +
                                             port_->errorString() + ")";
                          }
-                         port_->close();
+                         discardAndClose();
                      });
 }
 
@@ -90,8 +94,28 @@ bool SerialLink::fail(LinkFailure failure, const QString& reason)
         errorString_ = reason;
     }
     if (isOpen())
-        port_->close();
+        discardAndClose();
     return false;
+}
+
+// QSerialPort puts the port's old settings back the moment it closes, while the driver may
+// still hold bytes; those would leave at the old speed. A close that delivers drains the line
+// first, one that gives up throws them away.
+bool SerialLink::drain()
+{
+    while (tcdrain(port_->handle()) != 0) {
+        if (errno != EINTR)
+            return fail(LinkFailure::WriteFailed, port_->portName() +
+                                                      ": the line could not be drained (" +
+                                                      SystemReason(errno) + ")");
+    }
+    return true;
+}
+
+void SerialLink::discardAndClose()
+{
+    tcflush(port_->handle(), TCOFLUSH);
+    port_->close();
 }
 
 bool SerialLink::checkPortError()
@@ -211,7 +235,7 @@ bool SerialLink::close()
 {
     if (!port_)
         return failure_ == LinkFailure::None;
-    const bool delivered = isOpen() && waitUntilSent(true);
+    const bool delivered = isOpen() && waitUntilSent(true) && drain();
     if (isOpen())
         port_->close();
     port_.reset();
@@ -221,7 +245,7 @@ bool SerialLink::close()
 void SerialLink::abort()
 {
     if (isOpen())
-        port_->close();
+        discardAndClose();
     port_.reset();
 }
 

@@ -47,6 +47,11 @@ private:
     // until the driver has put them on the line.
     bool waitUntilSent(bool throughDriver);
     int driverQueue() const;
+    // Waits until the last byte has left the port, so that closing cannot change its settings
+    // under bytes still on their way.
+    bool drain();
+    // Throws away what the driver still holds, then closes.
+    void discardAndClose();
     bool keepPaceWithLine(qint64 bytes);
     // Closes at the first sign that the device went away; QSerialPort would repeat it forever.
     void watchErrors();

@@ -61,7 +61,7 @@ bool SerialPath::Identify(Workspace& ws)
     case ProbeOutcome::Status::NoReply: Tell(ws, probe.message, Icon::Exclamation); break;
     case ProbeOutcome::Status::PortFailure:
         Tell(ws, probe.message,
-             probe.message == kPortUnavailableMessage ? Icon::None : Icon::Exclamation);
+             probe.message.startsWith(kPortUnavailableMessage) ? Icon::None : Icon::Exclamation);
         break;
     }
     return false;

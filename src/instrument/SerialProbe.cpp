@@ -7,7 +7,7 @@ namespace tlv {
 ProbeOutcome ProbeSerial(InstrumentLink& link, Waiter& waiter)
 {
     if (!link.open())
-        return {ProbeOutcome::Status::PortFailure, {}, kPortUnavailableMessage};
+        return {ProbeOutcome::Status::PortFailure, {}, PortUnavailable(link)};
     QByteArray reply;
     if (link.write("A0?\r\n") && DelayLong(waiter) && DelayLong(waiter))
         reply = link.read(std::chrono::milliseconds(0));

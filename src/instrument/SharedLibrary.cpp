@@ -3,10 +3,20 @@
 #include <QFile>
 #include <dlfcn.h>
 
+#include "instrument/ElfCheck.h"
+
 namespace tlv {
 
 SharedLibrary::SharedLibrary(const QString& path) : path_(path)
 {
+    // A bare name is found by the loader's search among the system's libraries; a file the
+    // user named is looked at first.
+    if (path.contains('/')) {
+        if (const QString refusal = ElfLoadRefusal(path); !refusal.isEmpty()) {
+            error_ = path + ": " + refusal;
+            return;
+        }
+    }
     handle_ = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_)
         error_ = QString::fromLocal8Bit(dlerror());

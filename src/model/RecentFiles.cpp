@@ -3,15 +3,28 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
-#include "files/SafeSave.h"
+#include "files/OwnFile.h"
 #include "model/Settings.h"
 
 namespace tlv {
 
 namespace {
+// Every line empty or an absolute path: the list, or one the user wrote for it.
+bool ReadsAsList(const QByteArray& text)
+{
+    if (text.contains('\0'))
+        return false;
+    const QList<QByteArray> lines = text.split('\n');
+    return std::all_of(lines.begin(), lines.end(), [](const QByteArray& line) {
+        const QByteArray entry = line.trimmed();
+        return entry.isEmpty() || entry.startsWith('/');
+    });
+}
+
 // Four paths fit many times over; a damaged or foreign file is read no further.
-constexpr qint64 kReadLimit = 64 * 1024;
+constexpr OwnFileKind kRecentList{"a recent files list", 64 * 1024, ReadsAsList};
 }  // namespace
 
 QString RecentFilesPath()
@@ -23,12 +36,12 @@ QString RecentFiles::load(const QString& path)
 {
     file_ = path;
     paths_.clear();
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    for (const QByteArray& line : file.read(kReadLimit).split('\n')) {
+    QByteArray content;
+    if (QString refusal = ReadOwnFile(path, kRecentList, content); !refusal.isEmpty())
+        return refusal;
+    for (const QByteArray& line : content.split('\n')) {
         const QString entry = QString::fromUtf8(line).trimmed();
         if (!entry.isEmpty() && !paths_.contains(entry) && paths_.size() < kMaxFiles)
             paths_ << entry;
@@ -65,7 +78,7 @@ QString RecentFiles::changed()
     if (!QDir().mkpath(QFileInfo(file_).absolutePath()))
         return QStringLiteral("its folder cannot be made");
     const QByteArray text = paths_.isEmpty() ? QByteArray() : paths_.join('\n').toUtf8() + '\n';
-    return WriteFileSafely(file_, text);
+    return WriteOwnFile(file_, text, kRecentList);
 }
 
 }  // namespace tlv

@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QList>
 #include <QStandardPaths>
+#include <algorithm>
 
-#include "files/PlainFile.h"
-#include "files/SafeSave.h"
+#include "files/OwnFile.h"
 
 namespace tlv {
 
@@ -41,17 +41,36 @@ QString SettingsPath(const QString& programFolder)
 }
 
 namespace {
+// A file of any size is read no further than its first few lines.
+constexpr qint64 kReadLimit = 4096;
+
+bool IsWholeNumber(const QByteArray& line)
+{
+    return !line.isEmpty() &&
+           std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Three lines of whole numbers, whatever their values: a file worth repairing.
+bool ReadsAsSettings(const QByteArray& text)
+{
+    QList<QByteArray> lines = text.split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines.size() == 3 && std::all_of(lines.begin(), lines.end(), [](const QByteArray& line) {
+               return IsWholeNumber(line.trimmed());
+           });
+}
+
+constexpr OwnFileKind kSettingsFile{"a settings file", kReadLimit, ReadsAsSettings};
+
 // A line counts when it is an unsigned whole number within the value's range.
 int ParseLine(const QList<QByteArray>& lines, int index, int minimum, int maximum, int fallback)
 {
     if (index >= lines.size())
         return fallback;
     QByteArray line = lines[index].trimmed();
-    if (line.isEmpty() || line.size() > 9)
+    if (!IsWholeNumber(line) || line.size() > 9)
         return fallback;
-    for (char c : line)
-        if (c < '0' || c > '9')
-            return fallback;
     int value = line.toInt();
     return value >= minimum && value <= maximum ? value : fallback;
 }
@@ -77,12 +96,11 @@ QByteArray FormatSettings(const InterfaceSettings& settings)
 
 InterfaceSettings LoadSettings(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (file.exists()) {
-        // A file of any size is read no further than its first few lines.
-        const QString reason = OpenPlainFile(file);
+    if (QFile::exists(path)) {
+        QByteArray content;
+        const QString reason = ReadOwnFile(path, kSettingsFile, content);
         if (reason.isEmpty())
-            return ParseSettings(file.read(4096));
+            return ParseSettings(content);
         if (error)
             *error = reason;
         return InterfaceSettings{};
@@ -95,7 +113,7 @@ InterfaceSettings LoadSettings(const QString& path, QString* error)
 bool SaveSettings(const QString& path, const InterfaceSettings& settings, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString reason = WriteFileSafely(path, FormatSettings(settings));
+    const QString reason = WriteOwnFile(path, FormatSettings(settings), kSettingsFile);
     if (error)
         *error = reason;
     return reason.isEmpty();

@@ -1,4 +1,4 @@
-# A FIFO named com.ini holds up neither start-up nor exit; FIFOs, sockets and folders are
+# FIFOs named com.ini and recent-files hold up neither start-up nor exit; FIFOs, sockets and folders are
 # neither read nor replaced, and a print to a FIFO is refused.
 choose fifo.csv
 menu mnuOpen

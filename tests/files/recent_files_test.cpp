@@ -9,7 +9,6 @@
 #include "files/FileCommands.h"
 #include "model/RecentFiles.h"
 #include "model/ScriptedPrompter.h"
-#include "model/Settings.h"
 #include "support/Prompts.h"
 
 using namespace tlv;
@@ -80,12 +79,35 @@ TEST(RecentFiles, FailuresAreReported)
     EXPECT_EQ(unloaded.add("/w/a.afc"), "");
 }
 
-TEST(RecentFiles, KeptInTheUsersConfigurationFolderNotBesideComIni)
+// Through a link only a list of absolute paths within 64 KiB is replaced.
+TEST(RecentFiles, ALinkIsWrittenThroughOnlyToAList)
 {
-    QTemporaryDir program;
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target");
+    const QString link = dir.filePath("recent-files");
+    ASSERT_TRUE(QFile::link(target, link));
+    const QByteArray full = QByteArray(64 * 1024 - 1, '/') + '\n';
+    const std::pair<QByteArray, bool> targets[] = {
+        {"", true}, {"/w/a.afc\n\n  /w/b.afc \n", true}, {full, true}, {full + '/', false},
+        {"/w/a.afc\nb.afc\n", false}, {QByteArray("/w/a\0.afc\n", 11), false}};
+    for (const auto& [held, written] : targets) {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(held);
+        file.close();
+        RecentFiles list;
+        list.load(link);
+        EXPECT_EQ(list.add("/w/new.afc"),
+                  written ? "" : "it leads to " + target + ", which is not a recent files list");
+        EXPECT_EQ(ReadText(target), written ? list.paths().join('\n') + '\n' : QString(held));
+        EXPECT_EQ(QFile::symLinkTarget(link), target);
+    }
+}
+
+TEST(RecentFiles, KeptInTheUsersConfigurationFolderNeverTheProgramsFolder)
+{
     qunsetenv("TOLVENAR_CONFIG_DIR");
     qputenv("XDG_CONFIG_HOME", "/tmp/tolvenar-test-config");
-    EXPECT_EQ(SettingsPath(program.path()), program.path() + "/com.ini");
     EXPECT_EQ(RecentFilesPath(), "/tmp/tolvenar-test-config/tolvenar/recent-files");
     qputenv("TOLVENAR_CONFIG_DIR", "/somewhere");
     EXPECT_EQ(RecentFilesPath(), "/somewhere/recent-files");

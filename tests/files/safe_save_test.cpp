@@ -5,10 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -175,18 +173,4 @@ TEST_F(PlainFileTest, ASaveRefusesEverythingButAPlainFileAndLeavesItAsItWas)
         EXPECT_EQ(WriteFileSafely(path("plain"), "new"), "Permission denied");
         EXPECT_EQ(get("plain"), "old");
     }
-}
-
-TEST_F(PlainFileTest, APrivateDeviceNodeStaysADevice)
-{
-    if (mknod(native("node"), S_IFCHR | 0600, makedev(1, 3)) != 0)
-        GTEST_SKIP() << "mknod needs the superuser: " << std::strerror(errno);
-    makeLink("node", "com.ini");
-    EXPECT_EQ(WriteFileSafely(path("node"), "new"), "it is a device" + kNotPlain);
-    EXPECT_EQ(WriteFileSafely(path("com.ini"), "new"),
-              "it leads to " + path("node") + ", a device" + kNotPlain);
-    struct stat info {};
-    ASSERT_EQ(lstat(native("node"), &info), 0);
-    EXPECT_TRUE(S_ISCHR(info.st_mode));
-    EXPECT_EQ(QFile::symLinkTarget(path("com.ini")), path("node"));
 }

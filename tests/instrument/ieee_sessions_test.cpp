@@ -2,6 +2,12 @@
 // fake drivers; and what happens with no library at all.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <sys/stat.h>
+
 #include "IeeeFakes.h"
 #include "instrument/GpibReport.h"
 #include "instrument/IeeeLinks.h"
@@ -269,4 +275,46 @@ TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(Messages(prompter.shown)[0].startsWith(
         "TLV | SICL error -1 in iopen: the SICL library is not loaded: /nonexistent/libsicl.so"));
+}
+
+// dlopen would wait for ever on a FIFO and die of SIGBUS on a library cut short: such files
+// count as no library, named with the reason.
+TEST(NoLibrary, OnlyAWholeLibraryFileIsLoaded)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.so");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // The C library has no debugging sections at its end: half of it cuts its segments.
+    Dl_info libc{};
+    ASSERT_NE(dladdr(reinterpret_cast<void*>(&qsort), &libc), 0);
+    const QByteArray system = read(libc.dli_fname);
+    const auto copy = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    };
+    const std::pair<QString, QString> refused[] = {
+        {fifo, "it is a FIFO, not a plain file"},
+        {copy("half.so", system.left(system.size() / 2)),
+         "it is cut short: a loadable segment ends at byte "},
+        {copy("header.so", system.left(64)),
+         "it is cut short: its program header table lies past its end"},
+        {copy("text.so", "INPUT(libgpib.so.1)\n"), "it is not a library (no ELF header)"},
+    };
+    for (const auto& [path, reason] : refused) {
+        LinuxGpibDriver gpib(path);
+        EXPECT_FALSE(gpib.loaded());
+        EXPECT_TRUE(gpib.loadError().startsWith(path + ": " + reason)) << qPrintable(gpib.loadError());
+    }
+    EXPECT_TRUE(LinuxGpibDriver(copy("whole.so", read(TOLVENAR_SIMGPIB))).loaded());
+
+    qputenv("TOLVENAR_SICL_LIBRARY", fifo.toLocal8Bit());
+    SiclLibrary sicl;
+    qunsetenv("TOLVENAR_SICL_LIBRARY");
+    EXPECT_EQ(sicl.igeterrstr(0),
+              "the SICL library is not loaded: " + fifo + ": it is a FIFO, not a plain file");
 }

@@ -151,7 +151,7 @@ TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
     EXPECT_EQ(prompts(),
               QStringList({"message TLV | No instruments found. | OK | exclamation",
                            "message TLV | Port is not Supported or is being used by another device"
-                           " | OK | none"}));
+                           "\n/nonexistent/tty: No such file or directory | OK | none"}));
     EXPECT_EQ(ws.link.InterfaceType, Instrument::AgilentCard);
     EXPECT_EQ(ws.link.ComBaudText, "9600");  // taken before the probe, as the dialog always has
 }
@@ -367,7 +367,8 @@ TEST_F(InstrumentDialogs, FailedDownloadsSayWhy)
     const std::pair<QStringList, QString> faults[] = {
         {{"--fault", "disconnect=100"}, "message TLV | The download stopped after "},
         {{"--fault", "stall"}, "message TLV | The download stopped after "},
-        {{}, "message TLV | Port is not Supported or is being used by another device | OK | none"},
+        {{}, "message TLV | Port is not Supported or is being used by another device\n"
+             "/nonexistent/tty: No such file or directory | OK | none"},
     };
     for (const auto& [options, says] : faults) {
         VirtualInstrumentProcess vi(options);

@@ -6,6 +6,10 @@
 #include <QJsonObject>
 #include <QThread>
 #include <cmath>
+#include <dlfcn.h>
+#include <mutex>
+#include <termios.h>
+#include <utility>
 
 #include "VirtualInstrumentProcess.h"
 #include "Waveforms.h"
@@ -41,7 +45,45 @@ QByteArray Raw(const QJsonObject& event)
     return event["raw"].toString().toLatin1();
 }
 
+// The terminal calls that decide at which settings the last bytes leave: the link's own and
+// QSerialPort's, which puts the old settings back on close. A pseudo-terminal has no output
+// queue to watch, so the calls themselves are recorded.
+using TtyCalls = std::vector<std::pair<std::string, int>>;
+std::mutex gTtyMutex;
+TtyCalls gTtyCalls;
+
+template <class Function, class... Args>
+int Recorded(const char* call, const char* name, int fd, Args... args)
+{
+    {
+        const std::lock_guard lock(gTtyMutex);
+        gTtyCalls.emplace_back(call, fd);
+    }
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name))(fd, args...);
+}
+
+TtyCalls TakeTtyCalls()
+{
+    const std::lock_guard lock(gTtyMutex);
+    return std::exchange(gTtyCalls, {});
+}
+
 }  // namespace
+
+extern "C" int tcdrain(int fd)
+{
+    return Recorded<int (*)(int)>("drain", "tcdrain", fd);
+}
+
+extern "C" int tcflush(int fd, int queue) noexcept
+{
+    return Recorded<int (*)(int, int)>("flush", "tcflush", fd, queue);
+}
+
+extern "C" int tcsetattr(int fd, int actions, const termios* settings) noexcept
+{
+    return Recorded<int (*)(int, int, const termios*)>("settings", "tcsetattr", fd, actions, settings);
+}
 
 TEST(SerialSettings, TextsTheLinkTakesAndRefuses)
 {
@@ -103,7 +145,23 @@ TEST(SerialLine, AMissingDeviceCannotOpen)
     SteadyWaiter waiter;
     const ProbeOutcome probe = ProbeSerial(com.link, waiter);
     EXPECT_EQ(probe.status, ProbeOutcome::Status::PortFailure);
-    EXPECT_EQ(probe.message, "Port is not Supported or is being used by another device");
+}
+
+TEST(SerialLine, TheOldSettingsReturnOnlyAfterTheLineIsDrainedOrFlushed)
+{
+    VirtualInstrumentProcess instrument;
+    Com1 com(instrument.device(), "19200");
+    for (const bool deliver : {true, false}) {
+        ASSERT_TRUE(com.link.open());
+        const int fd = com.link.handle();
+        ASSERT_TRUE(com.link.write(QByteArray(200, 'x')));
+        TakeTtyCalls();
+        if (deliver)
+            EXPECT_TRUE(com.link.close());
+        else
+            com.link.abort();
+        EXPECT_EQ(TakeTtyCalls(), (TtyCalls{{deliver ? "drain" : "flush", fd}, {"settings", fd}}));
+    }
 }
 
 TEST(SerialLine, DownloadArrivesByteForByte)

@@ -168,7 +168,6 @@ TEST(SerialDownload, APortThatCannotOpenSendsNothing)
     d.link.failOpen(1);
     const LinkOutcome outcome = d.run(Ramp(10));
     EXPECT_EQ(outcome.failure, LinkFailure::CannotOpen);
-    EXPECT_EQ(outcome.message, "Port is not Supported or is being used by another device");
     EXPECT_TRUE(d.link.written().isEmpty());
 }
 
@@ -218,7 +217,6 @@ TEST(SerialProbe, SilenceAndPortFailuresAreTold)
     busy.failOpen(1);
     const ProbeOutcome port = ProbeSerial(busy, busyWaiter);
     EXPECT_EQ(port.status, ProbeOutcome::Status::PortFailure);
-    EXPECT_EQ(port.message, "Port is not Supported or is being used by another device");
 
     RecordingLink broken;
     RecordingWaiter brokenWaiter(broken);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <sys/stat.h>
 
 #include "model/OsVersion.h"
 #include "model/Settings.h"
@@ -51,30 +50,33 @@ TEST(Settings, FirstStartCreatesTheFileWithCrLfLines)
     EXPECT_EQ(back.gpibAddress, 12);
 }
 
-TEST(Settings, AnUnwritableFolderIsReportedNotFatal)
-{
-    QString error;
-    EXPECT_FALSE(SaveSettings("/proc/tolvenar-no/com.ini", {}, &error));
-    EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(Settings, OnlyAPlainFileIsReadOrReplaced)
+// A FIFO or a device at the name is neither read nor replaced (tests/e2e/fifos and devices).
+// Through a link only three lines of whole numbers are replaced (and so repaired).
+TEST(Settings, ALinkIsWrittenThroughOnlyToSettings)
 {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo.ini");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QString error;
-    const InterfaceSettings read = LoadSettings(fifo, &error);  // a blocking open never returns
-    EXPECT_EQ(error, "it is a FIFO, not a plain file");
-    EXPECT_EQ(read.comPortNo, 1);
-    EXPECT_FALSE(SaveSettings(fifo, {2, 3, 4}, &error));
-
-    // A link to /dev/null is how settings are thrown away; it stays.
     const QString link = dir.filePath("com.ini");
-    ASSERT_TRUE(QFile::link("/dev/null", link));
+    QString error;
+    const QString target = dir.filePath("target");
+    const std::pair<QByteArray, bool> targets[] = {
+        {"2\r\n7\r\n99999\r\n", true}, {" 1\n2 \n3", true}, {"1\r\n2\r\n", false},
+        {"1\r\n2\r\n3\r\n4\r\n", false}, {"1\r\n-2\r\n3\r\n", false}, {"", false},
+        {"1\r\n2\r\n" + QByteArray(4090, '3'), true}, {"1\r\n2\r\n" + QByteArray(4091, '3'), false},
+        {"root:x:0:0::/root:/bin/sh\n", false}};
+    ASSERT_TRUE(QFile::link(target, link));
     EXPECT_FALSE(SaveSettings(link, {2, 3, 4}, &error));
-    EXPECT_EQ(error, "it leads to /dev/null, a device, not a plain file");
-    EXPECT_EQ(QFile::symLinkTarget(link), "/dev/null");
+    EXPECT_EQ(error, "it leads to " + target + ", which does not exist");
+    for (const auto& [held, written] : targets) {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(held);
+        file.close();
+        EXPECT_EQ(SaveSettings(link, {2, 3, 4}, &error), written) << held.left(40).toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), written ? "2\r\n3\r\n4\r\n" : held);
+        EXPECT_EQ(error, written ? "" : "it leads to " + target + ", which is not a settings file");
+        EXPECT_EQ(QFile::symLinkTarget(link), target);
+    }
 }
 
 TEST(Settings, FolderRule)
