@@ -2,7 +2,7 @@
 
 #include <QMovie>
 
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 
 // The built-in resources live in the static core library, whose linker keeps them only when
 // called for; the macro must stand outside any namespace.

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/ToolbarIcons.h"
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 
 namespace tlv {
 

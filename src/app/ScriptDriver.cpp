@@ -16,7 +16,7 @@
 #include "app/FormDialog.h"
 #include "app/MainWindow.h"
 #include "app/PrinterTarget.h"
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 #include "instrument/SerialSettings.h"
 #include "model/ScriptError.h"
 #include "model/CommandNames.h"

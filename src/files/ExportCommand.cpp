@@ -4,7 +4,7 @@
 
 #include "files/FileCommands.h"
 #include "files/ImageExport.h"
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 

@@ -4,7 +4,7 @@
 
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 #include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"

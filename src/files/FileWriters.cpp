@@ -3,8 +3,8 @@
 
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
-#include "files/PlainFile.h"
-#include "files/SafeSave.h"
+#include "platform/PlainFile.h"
+#include "platform/SafeSave.h"
 #include "model/EditTransaction.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"

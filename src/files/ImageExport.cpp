@@ -8,7 +8,7 @@
 
 #include "files/PrintLayout.h"
 #include "files/PrintPainter.h"
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 
 namespace tlv {
 

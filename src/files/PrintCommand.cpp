@@ -8,7 +8,7 @@
 #include "files/FileCommands.h"
 #include "files/PrintLayout.h"
 #include "files/PrintPainter.h"
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"

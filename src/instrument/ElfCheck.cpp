@@ -6,7 +6,7 @@
 #include <link.h>
 #include <vector>
 
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 
 namespace tlv {
 

@@ -7,7 +7,7 @@
 #include "model/EditPath.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 
 namespace tlv {
 

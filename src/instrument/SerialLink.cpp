@@ -6,7 +6,7 @@
 #include <termios.h>
 #include <thread>
 
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 
 namespace tlv {
 

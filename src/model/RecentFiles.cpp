@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "files/OwnFile.h"
+#include "platform/OwnFile.h"
 #include "model/Settings.h"
 
 namespace tlv {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "model/DialogForm.h"
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 #include "model/ScriptError.h"
 
 namespace tlv {

@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "files/OwnFile.h"
+#include "platform/OwnFile.h"
 
 namespace tlv {
 

@@ -10,7 +10,7 @@
 #include "model/Prompter.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"
 

@@ -5,7 +5,7 @@
 #include "model/Prompter.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 #include "synthesis/FieldChecks.h"
 #include "synthesis/Generators.h"
 #include "synthesis/ShapeTable.h"

@@ -3,6 +3,7 @@
 #include "commands/Commands.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
+#include "synthesis/CombineForm.h"
 #include "synthesis/EquationForm.h"
 #include "synthesis/Generators.h"
 #include "synthesis/NewSegmentForm.h"
@@ -24,6 +25,9 @@ void RegisterSynthesisCommands(Workspace& ws, Commands& commands)
         EquationForm form(ws);
         ws.prompter->runModal(form);
     });
+    commands.add(Cmd::Add, [&ws] { OpenCombineDialog(ws, CombineOperation::Add); });
+    commands.add(Cmd::Subtract, [&ws] { OpenCombineDialog(ws, CombineOperation::Subtract); });
+    commands.add(Cmd::Multiply, [&ws] { OpenCombineDialog(ws, CombineOperation::Multiply); });
 }
 
 }  // namespace tlv

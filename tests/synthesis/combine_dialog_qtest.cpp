@@ -6,7 +6,7 @@
 #include "support/ImageChecks.h"
 #include "support/Prompts.h"
 #include "synthesis/CombineForm.h"
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 #include "synthesis/NewSegmentForm.h"
 
 using namespace tlv;

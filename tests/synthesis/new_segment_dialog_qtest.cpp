@@ -8,7 +8,7 @@
 #include "support/Prompts.h"
 #include "app/FormDialog.h"
 #include "model/Workspace.h"
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"
 

@@ -5,7 +5,7 @@
 #include "model/ScriptedPrompter.h"
 #include "support/Prompts.h"
 #include "model/Workspace.h"
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 #include "synthesis/Generators.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"

@@ -1,4 +1,4 @@
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "files/OwnFile.h"
+#include "platform/OwnFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <sys/stat.h>
 
-#include "files/PlainFile.h"
-#include "files/SafeSave.h"
+#include "platform/PlainFile.h"
+#include "platform/SafeSave.h"
 
 namespace tlv {
 

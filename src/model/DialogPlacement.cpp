@@ -1,4 +1,4 @@
-#include "synthesis/DialogPlacement.h"
+#include "model/DialogPlacement.h"
 
 #include <cmath>
 

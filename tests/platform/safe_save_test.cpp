@@ -10,8 +10,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "files/PlainFile.h"
-#include "files/SafeSave.h"
+#include "platform/PlainFile.h"
+#include "platform/SafeSave.h"
 
 using namespace tlv;
 

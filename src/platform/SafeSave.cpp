@@ -1,4 +1,4 @@
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "files/PlainFile.h"
+#include "platform/PlainFile.h"
 
 namespace tlv {
 
