@@ -214,7 +214,8 @@ void MainWindow::windowCreated(DocumentWindow& window)
     QMdiSubWindow* sub = mdi_->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowTitle(window.caption);
-    sub->setWindowIcon(FrameIcon());
+    // The frame's own icon, shared: a new one for every window would fill the pixmap cache.
+    sub->setWindowIcon(windowIcon());
     sub->installEventFilter(this);
     subWindows_[window.id] = sub;
     const int id = window.id;
