@@ -36,6 +36,10 @@ public:
     // ---- Status bar ----------------------------------------------------------------------
     std::array<QString, 5> StatusPanel;  // StatusPanel[0] is panel 1
     void SetStatusPanel(int panel, const QString& text);
+    // What the last download delivered, shown beside the panels; empty after a download that
+    // did not deliver the whole waveform.
+    QString DownloadReport;
+    void SetDownloadReport(const QString& text);
 
     // ---- The parts ------------------------------------------------------------------------
     EditState edit;
