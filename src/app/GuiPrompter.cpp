@@ -64,12 +64,15 @@ Answer GuiPrompter::message(const QString& text, const QString& title, Buttons b
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        // Escape and the close box must never mean No: No throws work away.
+        box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Cancel: return Answer::Cancel;
     default: break;
     }
     // Closing the box with Escape or its close box takes its safe answer.

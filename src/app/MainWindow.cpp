@@ -125,6 +125,11 @@ void MainWindow::buildStatusBar()
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(panels_[i], i == 0 ? 1 : 0);
     }
+    // A permanent widget: a message there never hides the panels, as showMessage would.
+    downloadReport_ = new QLabel(this);
+    downloadReport_->setObjectName("StatusBar1_Download");
+    downloadReport_->hide();
+    statusBar()->addPermanentWidget(downloadReport_);
 }
 
 QAction* MainWindow::menuAction(const QString& name) const
@@ -185,6 +190,8 @@ void MainWindow::statusChanged()
 {
     for (int i = 0; i < 5; ++i)
         panels_[i]->setText(ws_.StatusPanel[static_cast<size_t>(i)]);
+    downloadReport_->setText(ws_.DownloadReport);
+    downloadReport_->setVisible(!ws_.DownloadReport.isEmpty());
 }
 
 int MainWindow::windowIdOf(QMdiSubWindow* sub) const
@@ -214,7 +221,8 @@ void MainWindow::windowCreated(DocumentWindow& window)
     QMdiSubWindow* sub = mdi_->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowTitle(window.caption);
-    sub->setWindowIcon(FrameIcon());
+    // The frame's own icon, shared: a new one for every window would fill the pixmap cache.
+    sub->setWindowIcon(windowIcon());
     sub->installEventFilter(this);
     subWindows_[window.id] = sub;
     const int id = window.id;

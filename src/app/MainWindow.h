@@ -80,6 +80,7 @@ private:
     QToolBar* toolbar1Widget_ = nullptr;
     QToolBar* toolbar2Widget_ = nullptr;
     QLabel* panels_[5] = {};
+    QLabel* downloadReport_ = nullptr;
     std::map<int, QMdiSubWindow*> subWindows_;
     QActionGroup* windowList_ = nullptr;
     QList<QAction*> recentFiles_;  // the entries and the separator below them

@@ -8,6 +8,10 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -69,9 +73,9 @@ void ScriptDriver::keepGoing()
     });
 }
 
-int ScriptDriver::run(const QStringList& lines)
+int ScriptDriver::run(std::FILE* script)
 {
-    lines_ = lines;
+    script_ = script;
     position_ = 0;
     try {
         Line line;
@@ -106,9 +110,22 @@ void ScriptDriver::executeOrSkip(const Line& line, DialogForm* dialog)
 
 bool ScriptDriver::nextLine(Line& line)
 {
-    while (position_ < lines_.size()) {
-        QString text = lines_[position_++];
-        QString trimmed = text.trimmed();
+    // Everything so far is out before the driver waits for the next line.
+    out_.flush();
+    char* buffer = nullptr;
+    size_t capacity = 0;
+    const auto freeBuffer = qScopeGuard([&buffer] { std::free(buffer); });
+    for (;;) {
+        errno = 0;
+        const ssize_t length = getline(&buffer, &capacity, script_);
+        if (length < 0) {
+            if (std::ferror(script_))
+                throw ScriptError(position_ + 1, QStringLiteral("cannot read the script: ") +
+                                                     QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        ++position_;
+        QString trimmed = QString::fromUtf8(buffer, length).trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith('#'))
             continue;
         line = Line{};
@@ -119,12 +136,14 @@ bool ScriptDriver::nextLine(Line& line)
         line.words = line.rest.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
         return true;
     }
-    return false;
 }
 
 void ScriptDriver::settle()
 {
     QCoreApplication::processEvents();
+    // With no event loop running, objects let go with deleteLater (closed windows) are freed
+    // only here.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frame_.syncCommands();
 }
 
@@ -255,7 +274,7 @@ void ScriptDriver::runModal(DialogForm& form)
     Line line;
     while (!form.isClosed()) {
         if (!nextLine(line))
-            throw ScriptError(static_cast<int>(lines_.size()),
+            throw ScriptError(position_,
                               "the script ended while the dialog \"" + form.caption() + "\" was open");
         executeOrSkip(line, &form);
     }
@@ -573,6 +592,8 @@ void ScriptDriver::showStatus()
 {
     for (int i = 0; i < 5; ++i)
         out_ << "panel " << i + 1 << " = " << ws_.StatusPanel[static_cast<size_t>(i)] << "\n";
+    if (!ws_.DownloadReport.isEmpty())
+        out_ << "download = " << ws_.DownloadReport << "\n";
 }
 
 void ScriptDriver::showDialog(const DialogForm& dialog)

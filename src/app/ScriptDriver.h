@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <cstdio>
 #include <memory>
 
 #include "model/ScriptedPrompter.h"
@@ -16,7 +17,9 @@ class DialogForm;
 struct ScriptError;
 
 // Runs a script of commands against the whole application, headless. One command a line;
-// blank lines and lines starting with "#" are skipped. See docs/scripting.md.
+// blank lines and lines starting with "#" are skipped. See docs/scripting.md. Lines are read one
+// at a time as they are run, and the output is flushed before each read, so that a program on
+// the other end of a pipe can read each answer before it sends the next line.
 class ScriptDriver {
 public:
     ScriptDriver(Workspace& workspace, Commands& commands, MainWindow& frame, QTextStream& out,
@@ -28,8 +31,9 @@ public:
     // A line that is a script error is reported and skipped, and the script goes on.
     void keepGoing();
 
-    // Runs every line; returns the exit status (0 ran to its end, 2 script error).
-    int run(const QStringList& lines);
+    // Runs every line of script up to its end; returns the exit status (0 ran to its end, 2
+    // script error).
+    int run(std::FILE* script);
 
 private:
     struct Line {
@@ -83,8 +87,8 @@ private:
     QTextStream& out_;
     QTextStream& err_;
     ScriptedPrompter prompter_;
-    QStringList lines_;
-    int position_ = 0;
+    std::FILE* script_ = nullptr;
+    int position_ = 0;  // lines read so far
     bool keepGoing_ = false;
     int skipped_ = 0;
 };

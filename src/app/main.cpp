@@ -1,8 +1,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 
 #include "app/Application.h"
 #include "app/GuiPrompter.h"
@@ -22,20 +26,35 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// The script to read, standard input for "-"; nullptr with errno set when it cannot be read.
+std::FILE* OpenScript(const QString& path)
+{
+    if (path == "-")
+        return stdin;
+    std::FILE* file = std::fopen(QFile::encodeName(path), "r");
+    struct stat status {};
+    if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+        std::fclose(file);
+        errno = EISDIR;
+        return nullptr;
+    }
+    return file;
+}
+
 int RunScript(const QString& scriptPath, bool keepGoing, const QStringList& files)
 {
-    QStringList lines;
-    QFile file;
-    bool opened = scriptPath == "-" ? file.open(stdin, QIODevice::ReadOnly)
-                                    : (file.setFileName(scriptPath), file.open(QIODevice::ReadOnly));
-    if (!opened) {
+    // The script is read line by line as it runs, so that a pipe can drive the program one
+    // command at a time.
+    std::FILE* script = OpenScript(scriptPath);
+    if (!script) {
         std::fprintf(stderr, "tolvenar: cannot read %s: %s\n", qPrintable(scriptPath),
-                     qPrintable(file.errorString()));
+                     std::strerror(errno));
         return 2;
     }
-    QTextStream in(&file);
-    while (!in.atEnd())
-        lines << in.readLine();
+    const auto closeScript = qScopeGuard([script] {
+        if (script != stdin)
+            std::fclose(script);
+    });
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -47,7 +66,7 @@ int RunScript(const QString& scriptPath, bool keepGoing, const QStringList& file
     app.startUp();
     app.frame().show();
     app.openFiles(files);
-    return driver.run(lines);
+    return driver.run(script);
 }
 
 }  // namespace

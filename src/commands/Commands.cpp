@@ -181,14 +181,15 @@ void Commands::closeFrame()
         return;
     frameClosed_ = true;
     writeSettings(true);
-    if (ws_.linkCloser)
-        ws_.linkCloser->closeInstrumentLink();
     ws_.edit.Exiting = true;
-    // A Yes to a save question that did not end in a save stops the exit there.
+    // Cancel at a save question, or a Yes that did not end in a save, stops the exit there; the
+    // instrument stays ready for the program that goes on.
     if (!ws_.CloseAllForExit()) {
         frameClosed_ = false;
         return;
     }
+    if (ws_.linkCloser)
+        ws_.linkCloser->closeInstrumentLink();
     if (frame_)
         frame_->quit();
 }

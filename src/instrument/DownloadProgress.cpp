@@ -1,5 +1,6 @@
 #include "instrument/DownloadProgress.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
 
 #include "instrument/WireFormat.h"
@@ -23,7 +24,12 @@ DownloadProgress::~DownloadProgress()
 
 void DownloadProgress::start()
 {
-    thread_.reset(QThread::create([this] { outcome_ = work_(request_, control_); }));
+    thread_.reset(QThread::create([this] {
+        QElapsedTimer timer;
+        timer.start();
+        outcome_ = work_(request_, control_);
+        elapsedMs_ = timer.elapsed();
+    }));
     thread_->start();
 }
 
@@ -41,6 +47,16 @@ void DownloadProgress::wait()
 void DownloadProgress::cancel()
 {
     control_.cancel = true;
+}
+
+QString DownloadProgress::deliveredText() const
+{
+    if (!outcome_.done())
+        return {};
+    return QString("%1 values sent to CH %2 in %3 s")
+        .arg(control_.total.load())
+        .arg(request_.channelMode ? 2 : 1)
+        .arg(QString::number(elapsedMs_ / 1000.0, 'f', 1));
 }
 
 QString DownloadProgress::progressText() const

@@ -25,12 +25,16 @@ public:
 
     // How the download ended; read once finished.
     const LinkOutcome& outcome() const { return outcome_; }
+    // What a download that delivered the whole waveform tells the user ("16383 values sent to
+    // CH 2 in 19.5 s"); empty for one that was cancelled or failed. Read once finished.
+    QString deliveredText() const;
 
 private:
     DownloadWork work_;
     DownloadRequest request_;
     LinkControl control_;
     LinkOutcome outcome_;
+    qint64 elapsedMs_ = 0;
     std::unique_ptr<QThread> thread_;
 };
 

@@ -102,6 +102,7 @@ DownloadRequest MakeDownloadRequest(const Workspace& ws)
 
 void Instrument::SendWaveform()
 {
+    ws_.SetDownloadReport({});
     const int type = ws_.link.InterfaceType;
     if (bool* ready = readyFlag(type); ready && !*ready) {
         ws_.prompter->message(kNoCardDownloadMessage, "TLV", Buttons::Ok, Icon::None);
@@ -117,6 +118,7 @@ void Instrument::SendWaveform()
     ws_.prompter->showDownload(progress);
     const LinkOutcome& outcome = progress.outcome();
     p->DownloadEnded(ws_, outcome);
+    ws_.SetDownloadReport(progress.deliveredText());
     if (outcome.done() || outcome.message.isEmpty())
         return;
     // The path's own icon when it gave one (the IEEE-488 error report is critical).

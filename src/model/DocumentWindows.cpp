@@ -249,8 +249,10 @@ bool Workspace::AskToSave(DocumentWindow& window, const QString& title)
     if (!ActiveDocumentChanged())
         return true;
     const Answer answer = prompter->message("Save changes to " + window.caption.trimmed() + "?",
-                                            title, Buttons::YesNo, Icon::Information);
-    if (answer != Answer::Yes)
+                                            title, Buttons::YesNoCancel, Icon::Information);
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::No)
         return true;
     if (saver)
         saver->SaveActiveDocument();

@@ -48,10 +48,12 @@ Answer ScriptedPrompter::message(const QString& text, const QString& title, Butt
 {
     const QString prompt = "message " + title + " | " + text + " | " + ButtonsName(buttons) +
                            " | " + IconName(icon) + " -> ";
-    // The answer that changes nothing.
-    const Answer safe = buttons == Buttons::Ok       ? Answer::Ok
-                        : buttons == Buttons::YesNo ? Answer::No
-                                                    : Answer::Cancel;
+    // An unanswered question takes No where the box has one (the save question at a close took
+    // No before it had Cancel, and scripts keep that meaning), else the answer that changes
+    // nothing.
+    const Answer safe = buttons == Buttons::Ok                                          ? Answer::Ok
+                        : buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::No
+                                                                                        : Answer::Cancel;
     if (answers_.empty()) {
         record(prompt + AnswerName(safe) + " (unanswered)");
         return safe;

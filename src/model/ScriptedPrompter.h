@@ -34,7 +34,7 @@ public:
     // A path for the next file dialog or printer, or "cancel".
     void queueChoice(const QString& choice, int line = 0) { choices_.push_back({choice, line}); }
     // With a handler, an answer that does not fit its message box goes to it instead of ending
-    // the script, and the box takes its safe answer.
+    // the script, and the box takes the answer it takes unanswered.
     void tolerateMisfits(std::function<void(const ScriptError&)> handler)
     {
         misfit_ = std::move(handler);

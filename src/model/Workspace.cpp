@@ -35,6 +35,13 @@ void Workspace::RepaintPlot()
     notifyPlot();
 }
 
+void Workspace::SetDownloadReport(const QString& text)
+{
+    DownloadReport = text;
+    if (views)
+        views->statusChanged();
+}
+
 void Workspace::SetStatusPanel(int panel, const QString& text)
 {
     if (panel < 1 || panel > 5)

@@ -36,6 +36,10 @@ public:
     // ---- Status bar ----------------------------------------------------------------------
     std::array<QString, 5> StatusPanel;  // StatusPanel[0] is panel 1
     void SetStatusPanel(int panel, const QString& text);
+    // What the last download delivered, shown beside the panels; empty after a download that
+    // did not deliver the whole waveform.
+    QString DownloadReport;
+    void SetDownloadReport(const QString& text);
 
     // ---- The parts ------------------------------------------------------------------------
     EditState edit;
@@ -79,7 +83,8 @@ public:
     // Closes a window through its close box or the Close command.
     void CloseWindow(DocumentWindow* window);
     // The exit path: closes every window, asking to save the changed ones. Stops, leaving the
-    // rest open, at a window whose Yes did not end in a save; false then.
+    // rest open, at a window whose question was cancelled or whose Yes did not end in a save;
+    // false then.
     bool CloseAllForExit();
     void SetWindowState(DocumentWindow* window, WindowState state);
     void SetWindowCaption(DocumentWindow* window, const QString& caption);
@@ -94,7 +99,7 @@ private:
     // False when the window stays open.
     bool QueryUnload(DocumentWindow& window);
     // The close question for a changed document; Yes runs the frame's Save. False when the
-    // answer was Yes and the document is still not saved: the window must stay open.
+    // answer was Cancel, or Yes and the document is still not saved: the window must stay open.
     bool AskToSave(DocumentWindow& window, const QString& title);
     void Unload(DocumentWindow& window);
     void FreeSlotOf(DocumentWindow& window);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,6 +12,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/DocumentView.h"
+#include "app/GuiPrompter.h"
 #include "display/PlotPainter.h"
 #include "model/Scale.h"
 #include "support/ImageChecks.h"
@@ -222,6 +224,43 @@ private slots:
         QTRY_COMPARE(ws.windows().size(), size_t(1));
         QTRY_COMPARE(app->frame().mdiArea()->subWindowList().size(), 1);
         QCOMPARE(ws.activeWindow()->caption, QString("Untitled Waveform Data 1"));
+    }
+
+    // The real save question: Escape and its close box cancel, and the window keeps its points;
+    // at the frame's close box the program goes on.
+    void escapeAndTheCloseBoxCancelTheSaveQuestion()
+    {
+        Workspace& ws = app->workspace();
+        MainWindow& frame = app->frame();
+        ws.New();
+        app->commands().click(2, 14);
+        const int points = ws.edit.PointCount;
+        QVERIFY(points > 0);
+        GuiPrompter gui(&frame);
+        app->setPrompter(&gui);
+        QStringList asked;
+        auto dismissNextBox = [&asked](bool escape) {
+            QTimer::singleShot(0, [&asked, escape] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                asked << box->text();
+                if (escape)
+                    QTest::keyClick(box, Qt::Key_Escape);
+                else
+                    box->close();
+            });
+        };
+        dismissNextBox(true);
+        app->commands().run("mnuClose");
+        dismissNextBox(false);
+        QVERIFY(!frame.close());
+        app->setPrompter(&prompter);
+        QCOMPARE(asked, QStringList(2, "Save changes to Untitled Waveform Data 1?"));
+        QVERIFY(frame.isVisible());
+        QVERIFY(!app->commands().frameClosed());
+        QCOMPARE(ws.windows().size(), size_t(1));
+        QCOMPARE(ws.edit.PointCount, points);
+        QVERIFY(ws.ActiveDocumentChanged());
     }
 
 private:

@@ -1,5 +1,5 @@
 # Yes to "Save changes to" asks to keep the waveform: when the save does not happen, the window
-# stays open with its points, still changed, and an exit stops at it.
+# stays open with its points, still changed, and an exit stops at it. Cancel does the same.
 menu mnuNew
 button Toolbar2 14
 echo --- Yes, then the Save As dialog cancelled
@@ -21,10 +21,23 @@ choose gone/wave.afc
 window close
 show windows
 show points 1998 2000
-echo --- No closes and loses the waveform, as asked
+echo --- Cancel keeps the window and its points
+answer cancel
+window close
+show windows
+show points 1998 2000
+echo --- Cancel at the exit stops it; the window not yet asked stays too
 menu mnuNew
 button Toolbar2 6
-answer no
+answer cancel
+menu mnuExit
+show windows
+show points 1999 2000
+echo --- the frame's close box stops at Cancel too
+answer cancel
+frame close
+show windows
+echo --- unanswered, the question takes No: the window closes and loses the waveform
 window close
 show windows
 echo --- the exit stops at the unsaved window and keeps it

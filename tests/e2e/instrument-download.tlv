@@ -23,5 +23,6 @@ click OKButton
 show link
 echo --- Operate > Send Waveform, from Toolbar1 button 13
 button Toolbar1 13
+show status
 choose doc.csv
 menu mnuSaveAs

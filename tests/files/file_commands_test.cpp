@@ -261,7 +261,7 @@ TEST_F(FileCommandsTest, TheCloseQuestionsYesSavesToTheWindowsFile)
     prompter.queueAnswer("yes");
 prompter.queueAnswer("yes");
     ws.Close();
-    EXPECT_EQ(Prompts(prompter.shown), QStringList({"message TLV | Save changes to c.prn? | Yes No | information",
+    EXPECT_EQ(Prompts(prompter.shown), QStringList({"message TLV | Save changes to c.prn? | Yes No Cancel | information",
                                            kOverwrite}));
     EXPECT_EQ(read("c.prn"), TableBytes({3.0, 4.0}, '\t'));
     EXPECT_TRUE(ws.windows().empty());

@@ -375,7 +375,9 @@ TEST_F(InstrumentDialogs, FailedDownloadsSayWhy)
         PortDevice com1(1, options.isEmpty() ? kMissingDevice : vi.device());
         configure();
         prompter.shown.clear();
+        ws.DownloadReport = "an earlier download";  // only a whole waveform is reported as sent
         instrument.SendWaveform();
+        EXPECT_EQ(ws.DownloadReport, QString());
         const QStringList shown = prompts();
         ASSERT_EQ(shown.size(), 3);
         EXPECT_EQ(shown.mid(0, 2), QStringList({"download shown", "download closed"}));

@@ -20,8 +20,7 @@ protected:
     void SaveActiveDocument() override
     {
         ++saves;
-        if (saveWorks)
-            ws.activeSlot()->markSaved(static_cast<int>(ws.edit.PointCount));
+        ws.activeSlot()->markSaved(static_cast<int>(ws.edit.PointCount));
     }
 
     void write(const std::vector<double>& volts)
@@ -32,34 +31,7 @@ protected:
     Workspace ws;
     ScriptedPrompter prompter;
     int saves = 0;
-    bool saveWorks = true;
 };
-
-TEST_F(DocumentsTest, FiveWindowsThenTheLimitThenSlotReuse)
-{
-    std::vector<DocumentWindow*> windows;
-    for (int i = 1; i <= 5; ++i) {
-        windows.push_back(ws.New());
-        ASSERT_NE(windows.back(), nullptr);
-        EXPECT_EQ(windows.back()->caption, QString("Untitled Waveform Data %1").arg(i));
-        EXPECT_EQ(windows.back()->tag, QString::number(i));
-    }
-    EXPECT_EQ(ws.New(), nullptr);
-    EXPECT_EQ(Messages(prompter.shown).value(0), "TLV | Too many open Windows.  Close some and try again");
-    EXPECT_EQ(ws.windows().size(), 5u);
-    EXPECT_FALSE(ws.docs.LoadingFile);
-
-    ws.CloseWindow(windows[1]);
-    EXPECT_FALSE(ws.docs.DocSlots[1].used);
-    EXPECT_TRUE(ws.docs.DocSlots[1].title.isEmpty());
-    DocumentWindow* sixth = ws.New();
-    ASSERT_NE(sixth, nullptr);
-    EXPECT_EQ(sixth->caption, "Untitled Waveform Data 6");
-    EXPECT_EQ(sixth->tag, "2");
-    EXPECT_EQ(ws.docs.DocSlots[1].title, "Untitled Waveform Data 6");
-    EXPECT_EQ(ws.activeWindow(), sixth);
-    EXPECT_EQ(ws.edit.ActiveTag, 2);
-}
 
 TEST_F(DocumentsTest, SwitchingWindowsRestoresEachWaveformExactly)
 {
@@ -112,30 +84,6 @@ TEST_F(DocumentsTest, CloseAsksOnlyForAChangedDocument)
     EXPECT_EQ(saves, 1);
     EXPECT_FALSE(ws.docs.DocSlots[2].used);
     EXPECT_EQ(ws.docs.DocSlots[2].store[0], 0.0);
-}
-
-TEST_F(DocumentsTest, AYesThatDidNotSaveKeepsTheWindowAndStopsTheExit)
-{
-    saveWorks = false;
-    DocumentWindow* first = ws.New();
-    write({1.0, 2.0});
-    ws.New();
-    write({3.0});
-    prompter.queueAnswer("yes");
-    ws.CloseWindow(ws.activeWindow());
-    ASSERT_EQ(ws.windows().size(), 2u);
-    EXPECT_TRUE(ws.ActiveDocumentChanged());
-    EXPECT_EQ(ws.edit.WaveText.value(0), 3.0);
-
-    ws.ActivateWindow(first);
-    prompter.queueAnswer("no");  // the first closes as asked; the second keeps the exit back
-    prompter.queueAnswer("yes");
-    EXPECT_FALSE(ws.CloseAllForExit());
-    ASSERT_EQ(ws.windows().size(), 1u);
-    EXPECT_FALSE(ws.edit.Exiting);
-    EXPECT_EQ(ws.edit.PointCount, 1);
-    EXPECT_TRUE(ws.ActiveDocumentChanged());
-    EXPECT_EQ(saves, 2);
 }
 
 TEST_F(DocumentsTest, AShortenedDocumentCountsAsChanged)
