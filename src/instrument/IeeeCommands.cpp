@@ -36,8 +36,10 @@ QString RefusedCommand(Sicl& sicl, const QByteArray& text, int result)
     return sicl.failure("iprintf \"" + QString::fromLatin1(text) + "\"", result).message();
 }
 
+const QByteArray kCardMode = "T0";  // both cards' mode command
+
 // A long wait, then a short one after each command; the values go in blocks of 4096 words.
-const DownloadPlan kNiPlan{.modeCommand = "T0",
+const DownloadPlan kNiPlan{.modeCommand = kCardMode,
                            .lead = {kDelayLong, 1},
                            .between = {kDelayShort, 1},
                            .beforeData = {kDelayShort, 1},
@@ -45,7 +47,7 @@ const DownloadPlan kNiPlan{.modeCommand = "T0",
                            .beforeClosing = {kDelayLong, 3}};
 
 // Two short waits between the commands, one after them; each value goes on its own.
-const DownloadPlan kSiclPlan{.modeCommand = "T0",
+const DownloadPlan kSiclPlan{.modeCommand = kCardMode,
                              .between = {kDelayShort, 2},
                              .beforeData = {kDelayShort, 1},
                              .beforeClosing = {kDelayLong, 3}};
