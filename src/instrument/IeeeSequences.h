@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include "instrument/DownloadSequence.h"
 #include "instrument/GpibDriver.h"
 #include "instrument/LinkOutcome.h"
-#include "instrument/SerialSequences.h"
 #include "instrument/SiclDriver.h"
 #include "instrument/Waits.h"
 #include "model/WorkspaceParts.h"
@@ -35,19 +35,16 @@ bool IdentifyNi(GpibDriver& driver, Waiter& waiter, LinkState& link, Prompter& p
 // ends the search, and the prompter shows it.
 bool IdentifySicl(SiclDriver& driver, Waiter& waiter, LinkState& link, Prompter& prompter);
 
-// The download on the NI card: "A4", the channel, "G0", "T0", "EE0", "V2" and the count, each
-// sent with a line feed and END and followed by a short wait (a long wait before the first),
-// the values in blocks of 4096 through Test1, three long waits and "A4". Refused with "Select
-// an Interface Type" when no instrument was identified. A failed Send or block ends it with
-// the error report "Error Send Command ".
+// The download on the NI card, with "T0" after "G0": commands by Send with a line feed and END,
+// the values in blocks of 4096 through Test1. Refused with "Select an Interface Type" when no
+// instrument was identified; a failed Send or block ends it with the error report.
 LinkOutcome RunNiDownload(GpibDriver& driver, Waiter& waiter, const LinkState& link,
                           const DownloadRequest& request, LinkControl& control);
 
-// The download on the Agilent card: the same commands with a line feed, two short waits
-// between them, each value's two bytes written with END, three long waits and "A4". A command
-// or value the library does not take closes the session and ends the download with a message
-// that says the waveform was not sent; SiclSessionClosed tells the caller to clear SiclReady.
-// It reads link only, so it can run on a copy away from the workspace.
+// The same on the Agilent card, commands with a line feed, each value's two bytes with END. A
+// command or value the library does not take closes the session and ends the download;
+// SiclSessionClosed tells the caller to clear SiclReady. It reads link only, so it can run on a
+// copy away from the workspace.
 LinkOutcome RunSiclDownload(SiclDriver& driver, Waiter& waiter, const LinkState& link,
                             const DownloadRequest& request, LinkControl& control);
 // After RunSiclDownload: the session was closed, so the card is no longer ready.

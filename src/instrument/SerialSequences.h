@@ -2,11 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <vector>
 
+#include "instrument/DownloadSequence.h"
 #include "instrument/InstrumentLink.h"
-#include "instrument/LinkOutcome.h"
-#include "instrument/Waits.h"
 
 // What the program says to the generator over the serial line: the probe of the interface
 // dialog, the channel choice and the waveform download. Each opens the link (configured by the
@@ -27,16 +25,9 @@ ProbeOutcome ProbeSerial(InstrumentLink& link, Waiter& waiter);
 // "F0" (channelMode 0) or "F1" CR LF, a short wait, "A4" CR LF, a short wait, close.
 LinkOutcome SendSerialChannel(InstrumentLink& link, Waiter& waiter, int channelMode);
 
-struct DownloadRequest {
-    std::vector<double> volts;  // points 0 up to the last defined one, in volts
-    int channelMode = 0;        // 0: channel 1 ("F0"); otherwise channel 2 ("F1")
-    QString systemName;         // the operating system's name; "Windows NT" skips the last "A4"
-};
-
-// The whole serial download: "A4", the channel, "G0", "V0X", "EE0", "V2" and the count, each
-// with CR LF and two short waits before it; two more short waits, the data words, two short
-// waits and the close; then (unless the system is "Windows NT") a short wait, the port opened
-// again, two long waits, "A4" and the close. The waiter should stop on control.cancel.
+// The download on the serial line, with "V0X" after "G0", commands ending in CR LF; the port is
+// closed after the data and (unless the system is "Windows NT") opened again for the closing
+// "A4". The waiter should stop on control.cancel.
 LinkOutcome RunSerialDownload(InstrumentLink& link, Waiter& waiter, const DownloadRequest& request,
                               LinkControl& control);
 
