@@ -1,33 +1,27 @@
 #!/usr/bin/env python3
-"""Runs random but well-formed scripts through the program and fails on any crash, sanitizer
-report or hang.
-
-usage: random_scripts.py PROGRAM [--seeds FIRST-LAST] [--commands N] [--timeout SECONDS]
+"""Runs random but well-formed scripts through the program: a crash, sanitizer report or hang fails.
 
 Each seed always gives the same script. The generator keeps a rough account of the program's
-state (how many windows are open, whether the New Segment dialog is open), so nearly every line
-fits; the program runs with --keep-going, which skips a line that does not fit instead of
-stopping. On a failure the seed, the failure and the shortest failing script found by removing
-lines are printed, and the exit status is 1.
+state (the windows and dialogs open), so nearly every line fits; the program runs with
+--keep-going, which skips a line that does not fit. A failure prints the seed, the failure and the
+shortest failing script found by removing lines, and the exit status is 1.
 """
 import argparse
+import collections
 import os
 import random
+import re
 import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-MENU_ITEMS = [
-    "mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "mnuClose", "mnuImport", "mnuPrint",
-    "mnuUndo", "mnuCut", "mnuCopy", "mnuPaste", "mnuClear", "mnuClearall", "mnuEditselect",
-    "mnuSelectall", "mnuFreehand", "mnuLine", "mnuInvert", "mnuMirror", "mnuAdd", "mnuSubtract",
-    "mnuMultiply", "mnuAbsolute", "mnuExpand", "mnuSend", "mnuConfigure", "mnuChannel",
-    "mnuCascade", "mnuTile", "mnuAbout", "mnuIndex", "mnuFile", "mnuEdit", "mnuWindow",
-]
-SHAPE_ITEMS = ["mnuSine", "mnuTriangle", "mnuSquare", "mnuRamp", "mnuDamped", "mnuExprise",
-               "mnuExpfall", "mnuNoise", "mnuDc"]
+# The menu items that open no dialog; the others open theirs through OPENERS.
+MENU_ITEMS = """mnuNew mnuOpen mnuSave mnuSaveAs mnuClose mnuImport mnuPrint mnuUndo mnuCut mnuCopy mnuPaste
+    mnuClear mnuClearall mnuEditselect mnuSelectall mnuFreehand mnuLine mnuInvert mnuMirror mnuAbsolute
+    mnuExpand mnuSend mnuCascade mnuTile mnuAbout mnuIndex mnuFile mnuEdit mnuWindow""".split()
+SHAPE_ITEMS = "mnuSine mnuTriangle mnuSquare mnuRamp mnuDamped mnuExprise mnuExpfall mnuNoise mnuDc".split()
 SHAPE_NAMES = ["Sine", "Triangle", "Square", "Ramp", "Damped Sine", "Exp Rise", "Exp Fall",
                "Noise", "DC"]
 FIELDS = ["Point", "Amplitude", "Offset", "Cycles", "Phase", "Duty", "Damp"]
@@ -36,33 +30,61 @@ SHOWS = ["state", "commands", "windows", "plot", "status", "system"]
 # Files the folder holds before the script starts (see prepare_folder) and names it may create.
 PATHS = ["wave.afc", "wave.csv", "wave.prn", "table.txt", "empty.afc", "junk.csv", "nan.afc",
          "fifo.afc", "fifo.csv", "folder.afc", "link.prn", "sub/deep.afc", "missing/x.afc",
-         "new1.afc", "new2.csv", "new3.prn", "Untitled.afc", "a b.csv", "page.pdf", "notes"]
-HOSTILE = [
-    "", " ", "-", "+", ".", "e", "E5", "0", "-0", "1", "16", "15", "2000", "16383", "16384",
-    "5.0004", "5.001", "-5.001", "350", "360", "2048", "2049", "100.5", "1e308", "-1e308",
-    "1e-320", "NaN", "nan", "inf", "-inf", "0x10", "1,5", "1.5.5", "99999999999999999999999",
-    "2147483648", "-2147483649", "\uff11\uff12", "\u0663", "%s%n%x", "' OR 1=1 --", "<b>x</b>",
-    "\u202e123", "\U0001F600", "../../x", "A" * 300, "9" * 5000, "\t1",
-]
+         "new1.afc", "new2.csv", "new3.prn", "Untitled.afc", "a b.csv", "page.pdf", "notes",
+         "shot.png", "shot.svg"]
+HOSTILE = ["", " ", "-", "+", ".", "e", "E5", "0", "-0", "1", "16", "15", "2000", "16383", "16384",
+           "5.0004", "5.001", "-5.001", "350", "360", "2048", "2049", "100.5", "1e308", "-1e308",
+           "1e-320", "NaN", "nan", "inf", "-inf", "0x10", "1,5", "1.5.5", "99999999999999999999999",
+           "2147483648", "-2147483649", "\uff11\uff12", "\u0663", "%s%n%x", "' OR 1=1 --", "<b>x</b>",
+           "\u202e123", "\U0001F600", "../../x", "A" * 300, "9" * 5000, "\t1"]
+# A {NAME} in a dialog's line takes one of CHOICES[NAME].
+CHOICES = dict(hostile=HOSTILE, field=FIELDS, shape=SHAPE_NAMES, updown=["up", "down"], picture="123",
+               port="1234", rate=["2400", "4800", "9600", "19200"], points=HOSTILE + ["1", "17", "2000"],
+               expression=HOSTILE + ["5*sin(2*pi*t)", "n/N", "1/(n-3)", "sqrt(-1)", "t*", "9e99*t", "sin(",
+                                     "x", "exp(1000*t)", "square(t*4)*2"])
+# Each dialog: the lines worked in it (repeated for a larger share), its OK, whether OK surely closes
+# it, and the button that closes it whatever went before. No instrument answers here, so the
+# instrument dialogs' OK leaves them open.
+DIALOGS = {
+    "New Segment": (["set txt{field} {hostile}"] * 7 + ["leave txt{field}"] * 4 +
+                    ["spin udn{field} {updown}"] * 3 + ["pick cboWaveForm {shape}"] * 2 +
+                    ["set cboWaveForm {hostile}", "set cboWaveForm {shape}", "click cmdDefault",
+                     "show dialog", "answer ok"], "click cmdOK", True, "click cmdCancel"),
+    # Add, Subtract and Multiply: the Standard Wave option opens the New Segment dialog within.
+    "combine": (["click optWave"] * 3 + ["click cmdRedo", "show dialog", "show picture Picture{picture}"],
+                "click cmdOk", True, "click cmdCancel"),
+    "Equation": (["set txtExpression {expression}"] * 3 + ["set txtPoint {points}"] * 2 +
+                 ["show dialog", "show picture picPreview"], "click cmdOK", False, "click cmdCancel"),
+    "Setting Interface": (["click opRS", "click opGPIB", "click opGpibHp", "pick cboSerialPort COM{port}",
+                           "pick cboRate {rate} BPS", "set cboRate {hostile}", "set cboSerialPort {hostile}",
+                           "show dialog", "click cmdOk"], "click cmdOk", False, "click cmdCancel"),
+    "Channel Setting": (["click OptCh1", "click OptCh2", "show dialog", "click OKButton"],
+                        "click OKButton", False, "click CancelButton"),
+}
+OPENERS = dict({item: "New Segment" for item in SHAPE_ITEMS}, mnuAdd="combine", mnuSubtract="combine",
+               mnuMultiply="combine", mnuEquation="Equation", mnuConfigure="Setting Interface",
+               mnuChannel="Channel Setting")
 COORDS = ["0", "512", "304", "-1", "513", "305", "-100000", "100000", "0.5", "1e6", "-1e6"]
 
 
-def plot_coordinate(rng, limit):
-    if rng.random() < 0.8:
-        return str(round(rng.uniform(0, limit), rng.choice([0, 0, 2])))
-    return rng.choice(COORDS)
+def plot_point(rng):
+    """X and Y in plot units, now and then outside the plot or in an odd form."""
+    return " ".join(str(round(rng.uniform(0, limit), rng.choice([0, 0, 2]))) if rng.random() < 0.8
+                    else rng.choice(COORDS) for limit in (512, 304))
 
 
 class Generator:
-    """Writes one script, keeping a rough account of the windows and the dialog."""
+    """Writes one script, keeping a rough account of the windows and the dialogs open."""
 
     def __init__(self, seed):
-        self.rng = random.Random(seed)
-        self.windows = 0
-        self.lines = []
+        self.rng, self.windows, self.lines = random.Random(seed), 0, []
 
-    def emit(self, line):
-        self.lines.append(line)
+    def emit(self, *lines):
+        self.lines.extend(lines)
+
+    def new_window(self):
+        self.emit("menu mnuNew")
+        self.windows = min(self.windows + 1, 5)  # beyond five, a message and no window
 
     def maybe_answers(self):
         rng = self.rng
@@ -73,9 +95,9 @@ class Generator:
 
     def file_command(self):
         rng = self.rng
-        item = rng.choice(["mnuOpen", "mnuImport", "mnuSave", "mnuSaveAs", "mnuPrint"])
+        item = rng.choice(["mnuOpen", "mnuImport", "mnuSave", "mnuSaveAs", "mnuPrint", "mnuExportImage"])
         self.emit("choose " + (rng.choice(PATHS) if rng.random() < 0.9 else "cancel"))
-        if item in ("mnuSave", "mnuSaveAs") and rng.random() < 0.7:
+        if item in ("mnuSave", "mnuSaveAs", "mnuExportImage") and rng.random() < 0.7:
             self.emit("answer " + rng.choice(["yes", "no"]))
         self.emit("menu " + item)
         if item in ("mnuOpen", "mnuImport") and self.windows < 5:
@@ -83,102 +105,84 @@ class Generator:
 
     def dialog_session(self):
         rng = self.rng
-        self.emit("menu " + rng.choice(SHAPE_ITEMS))
-        if self.windows == 0:
-            return  # disabled without a document
-        for _ in range(rng.randint(1, 12)):
-            kind = rng.random()
-            field = rng.choice(FIELDS)
-            if kind < 0.35:
-                self.emit("set txt%s %s" % (field, rng.choice(HOSTILE)))
-            elif kind < 0.55:
-                self.emit("leave txt" + field)
-            elif kind < 0.7:
-                self.emit("spin udn%s %s" % (field, rng.choice(["up", "down"])))
-            elif kind < 0.8:
-                self.emit("pick cboWaveForm " + rng.choice(SHAPE_NAMES))
-            elif kind < 0.87:
-                self.emit("set cboWaveForm " + rng.choice(HOSTILE + SHAPE_NAMES))
-            elif kind < 0.92:
-                self.emit("click cmdDefault")
-            elif kind < 0.96:
-                self.emit("show dialog")
-            else:
-                self.emit("answer ok")
-        if rng.random() < 0.6:
-            self.emit("click cmdOK")
-        # Closes the dialog when OK did not (a field failed its check); skipped otherwise.
-        self.emit("click cmdCancel")
+        item = rng.choice(list(OPENERS))
+        if item not in ("mnuConfigure", "mnuChannel") and self.windows == 0:
+            self.new_window()  # the Waveforms and Math items need a document
+        if OPENERS[item] == "combine":  # and the Math items a selection
+            start = rng.randint(0, 512)
+            self.emit("select %d %d" % (start, min(start + rng.randint(0, 300), 512)))
+        self.emit("menu " + item)
+        self.work_dialog(OPENERS[item])
+
+    def work_dialog(self, name):
+        """Works the open dialog and closes it. The script cannot see whether OK closed it, so
+        the dialog's Cancel follows unless OK always closes it. Returns whether OK was clicked."""
+        rng = self.rng
+        lines, ok, ok_closes, cancel = DIALOGS[name]
+        wave = False  # the combine dialog has its standard wave
+        for _ in range(rng.randint(0, 10)):
+            line = re.sub(r"\{(\w+)\}", lambda m: rng.choice(CHOICES[m.group(1)]), rng.choice(lines))
+            self.emit(line)
+            if line == "click optWave" and not wave:
+                wave = self.work_dialog("New Segment")
+            wave = wave and line != "click cmdRedo"
+        clicked = rng.random() < 0.6
+        if clicked:
+            self.emit(ok)
+        if not (clicked and ok_closes):
+            self.emit(cancel)  # skipped when OK closed the dialog after all
+        return clicked
 
     def plot_input(self):
         rng = self.rng
         kind = rng.choice(["press", "move", "release", "click", "dblclick", "drag", "key"])
-        button = " " + rng.choice(["0", "1", "1", "1", "2", "4"]) if rng.random() < 0.4 else ""
+        button = " " + rng.choice("011124") if rng.random() < 0.4 else ""
         if kind == "key":
             self.emit("plot key %d" % rng.choice([46, 37, 38, 39, 40, 13, 27, rng.randint(0, 300)]))
         elif kind == "drag":
-            self.emit("plot press %s %s%s" % (plot_coordinate(rng, 512), plot_coordinate(rng, 304), button))
-            for _ in range(rng.randint(0, 6)):
-                self.emit("plot move %s %s 1" % (plot_coordinate(rng, 512), plot_coordinate(rng, 304)))
-            self.emit("plot release %s %s%s" % (plot_coordinate(rng, 512), plot_coordinate(rng, 304), button))
+            self.emit("plot press %s%s" % (plot_point(rng), button),
+                      *("plot move %s 1" % plot_point(rng) for _ in range(rng.randint(0, 6))),
+                      "plot release %s%s" % (plot_point(rng), button))
         elif kind in ("click", "dblclick") and rng.random() < 0.3:
             self.emit("plot " + kind)
         else:
-            self.emit("plot %s %s %s%s" % (kind, plot_coordinate(rng, 512), plot_coordinate(rng, 304), button))
+            self.emit("plot %s %s%s" % (kind, plot_point(rng), button))
 
     def window_command(self):
         rng = self.rng
-        kind = rng.random()
-        if kind < 0.4:
-            self.emit("window select Untitled Waveform Data %d" % rng.randint(1, 12))
-        elif kind < 0.5:
-            self.emit("window select " + rng.choice(PATHS).split("/")[-1])
-        elif kind < 0.8:
-            self.emit("window state " + rng.choice(["normal", "maximized", "minimized"]))
+        if rng.random() < 0.8:
+            self.emit(rng.choice(["window select Untitled Waveform Data %d" % rng.randint(1, 12)] * 4 +
+                                 ["window select " + rng.choice(PATHS).split("/")[-1]] +
+                                 ["window state " + rng.choice(["normal", "maximized", "minimized"])] * 3))
         else:
             self.maybe_answers()
-            self.emit("window close" if rng.random() < 0.5 else "menu mnuClose")
+            self.emit(rng.choice(["window close", "menu mnuClose"]))
             self.windows = max(self.windows - 1, 0)
 
     def show(self):
-        rng = self.rng
-        what = rng.choice(SHOWS + ["points"])
-        if what != "points":
-            self.emit("show " + what)
-        else:
-            start = rng.randint(0, 16383)
-            self.emit(rng.choice(["show points", "show points %d" % start,
-                                  "show points %d %d" % (start, min(start + rng.randint(0, 5), 16383))]))
+        start = self.rng.randint(0, 16383)
+        self.emit(self.rng.choice(["show " + what for what in SHOWS] + [
+            "show points", "show points %d" % start, "show points %d %d" % (start, min(start + 5, 16383))]))
 
     def command(self):
         rng = self.rng
         kind = rng.random()
-        if kind < 0.12:
-            self.emit("menu mnuNew")
-            self.windows = min(self.windows + 1, 5)
+        if kind < 0.12 or kind < 0.30 and not self.windows:
+            self.new_window()
         elif kind < 0.30:
-            if self.windows:
-                self.plot_input()
-            else:
-                self.emit("menu mnuNew")
-                self.windows = 1
-        elif kind < 0.40:
+            self.plot_input()
+        elif kind < 0.50:
             self.maybe_answers()
-            self.emit("menu " + rng.choice(MENU_ITEMS))
-        elif kind < 0.48:
-            self.dialog_session()
+            self.emit("menu " + rng.choice(MENU_ITEMS) if kind < 0.40
+                      else "button Toolbar1 %d" % rng.randint(1, 17))
         elif kind < 0.58:
-            self.maybe_answers()
-            self.emit("button Toolbar1 %d" % rng.randint(1, 17))
-        elif kind < 0.70:
-            self.emit("button Toolbar2 %d" % rng.randint(1, 14))
+            self.dialog_session()
         elif kind < 0.75:
-            self.emit("key " + rng.choice(KEYS))
+            self.emit("button Toolbar2 %d" % rng.randint(1, 14) if kind < 0.70 else "key " + rng.choice(KEYS))
         elif kind < 0.82:
             self.file_command()
-        elif kind < 0.90:
-            if self.windows:
-                self.window_command()
+        elif kind < 0.90 and self.windows:
+            self.window_command()
         elif kind < 0.97:
             self.show()
         else:
@@ -187,9 +191,7 @@ class Generator:
     def script(self, count):
         while len(self.lines) < count:
             self.command()
-        if self.rng.random() < 0.5:
-            self.emit("frame close")
-        return self.lines
+        return self.lines + ["frame close"] * (self.rng.random() < 0.5)
 
 
 def prepare_folder(folder):
@@ -205,13 +207,11 @@ def prepare_folder(folder):
     put("empty.afc", b"")
     put("junk.csv", bytes(range(256)) * 8)
     put("nan.afc", b"\x00\x00\x80\x3f\x00\x00\xc0\x7f" + end)
-    os.mkfifo(os.path.join(folder, "fifo.afc"))
-    os.mkfifo(os.path.join(folder, "fifo.csv"))
-    os.mkdir(os.path.join(folder, "folder.afc"))
-    os.mkdir(os.path.join(folder, "sub"))
+    for name in ("fifo.afc", "fifo.csv"):
+        os.mkfifo(os.path.join(folder, name))
+    for name in ("folder.afc", "sub", "config", "runtime"):
+        os.mkdir(os.path.join(folder, name), 0o700)  # private, as XDG_RUNTIME_DIR must be
     os.symlink("wave.prn", os.path.join(folder, "link.prn"))
-    os.mkdir(os.path.join(folder, "config"))
-    os.mkdir(os.path.join(folder, "runtime"), 0o700)
 
 
 SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
@@ -229,17 +229,17 @@ def run(program, lines, timeout):
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
                    XDG_RUNTIME_DIR=os.path.join(folder, "runtime"),
                    TOLVENAR_CONFIG_DIR=os.path.join(folder, "config"))
-        # No real serial port is touched: a download there would run for the line's time.
-        for port in range(1, 5):
-            env["TOLVENAR_COM%d" % port] = os.path.join(folder, "no-port-%d" % port)
+        # No real serial port or IEEE-488 card is touched: each names a file that is not there.
+        devices = ["COM1", "COM2", "COM3", "COM4", "GPIB_LIBRARY", "SICL_LIBRARY"]
+        env.update({"TOLVENAR_" + name: os.path.join(folder, "no-" + name) for name in devices})
         try:
             done = subprocess.run([program, "--script", script, "--keep-going"], cwd=folder,
                                   env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                   stderr=subprocess.PIPE, timeout=timeout)
         except subprocess.TimeoutExpired:
-            return "hang: no end after %d s" % timeout, 0
+            return "hang: no end after %d s" % timeout, []
     errors = done.stderr.decode("utf-8", "replace")
-    skipped = errors.count("script error at line")
+    skipped = re.findall(r"^script error at line \d+: (.*)$", errors, re.M)
     if any(mark in errors for mark in SANITIZER_MARKS):
         return "sanitizer report (status %d):\n%s" % (done.returncode, errors[-6000:]), skipped
     if done.returncode < 0:
@@ -247,10 +247,6 @@ def run(program, lines, timeout):
     if done.returncode not in (0, 2):
         return "exit status %d:\n%s" % (done.returncode, errors[-6000:]), skipped
     return None, skipped
-
-
-def kind_of(failure):
-    return failure.split(" ", 1)[0] if failure else None
 
 
 def shorten(program, lines, failure, timeout, budget):
@@ -262,7 +258,7 @@ def shorten(program, lines, failure, timeout, budget):
         while start < len(lines) and time.monotonic() < deadline:
             candidate = lines[:start] + lines[start + chunk:]
             result, _ = run(program, candidate, timeout)
-            if candidate and kind_of(result) == kind_of(failure):
+            if candidate and result and result.split()[0] == failure.split()[0]:
                 lines, failure, removed = candidate, result, True
             else:
                 start += chunk
@@ -277,13 +273,13 @@ def main():
     parser.add_argument("--seeds", default="1-20", help="FIRST-LAST (default 1-20)")
     parser.add_argument("--commands", type=int, default=500, help="lines per script (default 500)")
     parser.add_argument("--timeout", type=int, default=30, help="seconds before a run is a hang")
-    parser.add_argument("--shorten-seconds", type=int, default=300,
-                        help="time spent shortening a failing script (default 300)")
+    parser.add_argument("--shorten-seconds", type=int, default=300, help="time spent shortening a failure")
+    parser.add_argument("--report", action="store_true", help="also tell why lines were skipped")
     args = parser.parse_args()
     args.program = os.path.abspath(args.program)  # each run starts in its own folder
     first, _, last = args.seeds.partition("-")
     seeds = range(int(first), int(last or first) + 1)
-    total = skipped = 0
+    total, skipped = 0, []
     for seed in seeds:
         lines = Generator(seed).script(args.commands)
         total += len(lines)
@@ -292,13 +288,16 @@ def main():
         if failure:
             print("random script %d failed: %s" % (seed, failure))
             short, failure = shorten(args.program, lines, failure, args.timeout, args.shorten_seconds)
-            print("shortest failing script found (%d of %d lines):" % (len(short), len(lines)))
-            print("\n".join(short))
-            print("--- which fails with: %s" % failure)
+            print("shortest failing script found (%d of %d lines):" % (len(short), len(lines)), *short,
+                  "--- which fails with: " + failure, sep="\n")
             print("rerun: %s %s --seeds %d --commands %d" % (sys.argv[0], args.program, seed, args.commands))
             return 1
-    print("random scripts: seeds %d-%d, %d lines (%d skipped as not fitting the state), "
-          "no crash, sanitizer report or hang" % (seeds[0], seeds[-1], total, skipped))
+    share = 100 * len(skipped) / max(total, 1)
+    print("random scripts: seeds %d-%d, %d lines, %d skipped as not fitting the state (%.1f%%); no crash, "
+          "sanitizer report or hang" % (seeds[0], seeds[-1], total, len(skipped), share))
+    if args.report:  # the commonest reasons, numbers and quoted names left out
+        reasons = collections.Counter(re.sub(r'\d+|".*"', "#", reason) for reason in skipped)
+        print("\n".join("%7d  %s" % (count, reason) for reason, count in reasons.most_common(8)))
     return 0
 
 
