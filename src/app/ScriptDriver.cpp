@@ -405,7 +405,7 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
     if (what == "points")
         showPoints(line);
     else if (what == "state")
-        showState();
+        showState(line.words.mid(1));
     else if (what == "commands")
         showCommands(line.words.mid(1));
     else if (what == "windows")
@@ -425,11 +425,11 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
     else if (what == "menus")
         showMenus();
     else if (what == "editing")
-        showEditing();
+        showEditing(line.words.mid(1));
     else if (what == "dialog") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
-        showDialog(*dialog);
+        showDialog(*dialog, line.words.mid(1));
     } else if (what == "picture") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
@@ -452,55 +452,71 @@ void ScriptDriver::showPoints(const Line& line)
              << Flag(ws_.edit.PointDefined[static_cast<size_t>(i)]) << "\n";
 }
 
-void ScriptDriver::showState()
+void ScriptDriver::printNamed(const QString& text, const QStringList& names)
 {
-    out_ << "PointCount = " << Number(ws_.edit.PointCount) << "\n"
-         << "ToolMode = " << ws_.edit.ToolMode << "\n"
-         << "SelStartX = " << ws_.edit.SelStartX << "\n"
-         << "SelEndX = " << ws_.edit.SelEndX << "\n"
-         << "SelStartPoint = " << Number(ws_.edit.SelStartPoint) << "\n"
-         << "SelEndPoint = " << Number(ws_.edit.SelEndPoint) << "\n"
-         << "SelLast = " << ws_.edit.SelLast << "\n"
-         << "ActiveTag = " << ws_.edit.ActiveTag << "\n"
-         << "ClipboardFull = " << Flag(ws_.work.ClipboardFull) << "\n"
-         << "PasteColumn = " << ws_.work.PasteColumn << "\n"
-         << "PlotColumn = " << ws_.edit.PlotColumn << "\n"
-         << "DrawSuspended = " << Flag(ws_.edit.DrawSuspended) << "\n"
-         << "Exiting = " << Flag(ws_.edit.Exiting) << "\n"
-         << "UntitledCount = " << ws_.docs.UntitledCount << "\n"
-         << "FreeSlot = " << ws_.docs.FreeSlot << "\n"
-         << "LoadingFile = " << Flag(ws_.docs.LoadingFile) << "\n"
-         << "SegKind = " << ws_.seg.SegKind << "\n"
-         << "FileName = " << ws_.file.FileName << "\n"
-         << "SaveDeclined = " << Flag(ws_.file.SaveDeclined) << "\n"
-         << "InterfaceType = " << ws_.link.InterfaceType << "\n"
-         << "ComPortNo = " << ws_.link.ComPortNo << "\n"
-         << "GpibAddress = " << ws_.link.GpibAddress << "\n";
+    // "Name = value" lines; names pick some of them, none picks all.
+    for (const QString& entry : text.split('\n', Qt::SkipEmptyParts))
+        if (names.isEmpty() || names.contains(entry.section(' ', 0, 0)))
+            out_ << entry << "\n";
 }
 
-void ScriptDriver::showEditing()
+void ScriptDriver::showState(const QStringList& names)
 {
+    QString text;
+    QTextStream s(&text);
+    s << "PointCount = " << Number(ws_.edit.PointCount) << "\n"
+      << "ToolMode = " << ws_.edit.ToolMode << "\n"
+      << "SelStartX = " << ws_.edit.SelStartX << "\n"
+      << "SelEndX = " << ws_.edit.SelEndX << "\n"
+      << "SelStartPoint = " << Number(ws_.edit.SelStartPoint) << "\n"
+      << "SelEndPoint = " << Number(ws_.edit.SelEndPoint) << "\n"
+      << "SelLast = " << ws_.edit.SelLast << "\n"
+      << "ActiveTag = " << ws_.edit.ActiveTag << "\n"
+      << "ClipboardFull = " << Flag(ws_.work.ClipboardFull) << "\n"
+      << "PasteColumn = " << ws_.work.PasteColumn << "\n"
+      << "PlotColumn = " << ws_.edit.PlotColumn << "\n"
+      << "DrawSuspended = " << Flag(ws_.edit.DrawSuspended) << "\n"
+      << "Exiting = " << Flag(ws_.edit.Exiting) << "\n"
+      << "UntitledCount = " << ws_.docs.UntitledCount << "\n"
+      << "FreeSlot = " << ws_.docs.FreeSlot << "\n"
+      << "LoadingFile = " << Flag(ws_.docs.LoadingFile) << "\n"
+      << "SegKind = " << ws_.seg.SegKind << "\n"
+      << "FileName = " << ws_.file.FileName << "\n"
+      << "SaveDeclined = " << Flag(ws_.file.SaveDeclined) << "\n"
+      << "InterfaceType = " << ws_.link.InterfaceType << "\n"
+      << "ComPortNo = " << ws_.link.ComPortNo << "\n"
+      << "GpibAddress = " << ws_.link.GpibAddress << "\n";
+    s.flush();
+    printNamed(text, names);
+}
+
+void ScriptDriver::showEditing(const QStringList& names)
+{
+    QString text;
+    QTextStream s(&text);
     const ToolState& tools = ws_.tools;
     const DocumentWindow* active = ws_.activeWindow();
-    out_ << "LastColumn = " << (active ? active->LastColumn : 0) << "\n"
-         << "LineClickCount = " << (active ? active->LineClickCount : 0) << "\n"
-         << "EditFromColumn = " << tools.EditFromColumn << "\n"
-         << "LineAnchorColumn = " << ws_.work.LineAnchorColumn << "\n"
-         << "LineChained = " << Flag(ws_.work.LineChained != 0) << "\n"
-         << "LineDragging = " << Flag(tools.LineDragging) << "\n"
-         << "SelectionShown = " << Flag(tools.SelectionShown) << "\n"
-         << "RubberBand = ";
+    s << "LastColumn = " << (active ? active->LastColumn : 0) << "\n"
+      << "LineClickCount = " << (active ? active->LineClickCount : 0) << "\n"
+      << "EditFromColumn = " << tools.EditFromColumn << "\n"
+      << "LineAnchorColumn = " << ws_.work.LineAnchorColumn << "\n"
+      << "LineChained = " << Flag(ws_.work.LineChained != 0) << "\n"
+      << "LineDragging = " << Flag(tools.LineDragging) << "\n"
+      << "SelectionShown = " << Flag(tools.SelectionShown) << "\n"
+      << "RubberBand = ";
     if (tools.RubberBandShown)
-        out_ << Number(tools.RubberFromX) << " " << Number(tools.RubberFromY) << " "
+        s << Number(tools.RubberFromX) << " " << Number(tools.RubberFromY) << " "
              << Number(tools.RubberToX) << " " << Number(tools.RubberToY) << "\n";
     else
-        out_ << "none\n";
-    out_ << "ShownColumns = " << tools.ShownColumns << "\n"
-         << "SelectAllActive = " << Flag(ws_.work.SelectAllActive) << "\n"
-         << "ClipboardLength = " << ws_.work.ClipboardLength << "\n"
-         << "UndoReady = " << Flag(ws_.edit.UndoReady) << "\n"
-         << "ReadoutPoint = " << Number(tools.ReadoutPoint) << "\n"
-         << "ReadoutMillivolts = " << Number(tools.ReadoutMillivolts) << "\n";
+        s << "none\n";
+    s << "ShownColumns = " << tools.ShownColumns << "\n"
+      << "SelectAllActive = " << Flag(ws_.work.SelectAllActive) << "\n"
+      << "ClipboardLength = " << ws_.work.ClipboardLength << "\n"
+      << "UndoReady = " << Flag(ws_.edit.UndoReady) << "\n"
+      << "ReadoutPoint = " << Number(tools.ReadoutPoint) << "\n"
+      << "ReadoutMillivolts = " << Number(tools.ReadoutMillivolts) << "\n";
+    s.flush();
+    printNamed(text, names);
 }
 
 void ScriptDriver::showSystem()
@@ -596,10 +612,14 @@ void ScriptDriver::showStatus()
         out_ << "download = " << ws_.DownloadReport << "\n";
 }
 
-void ScriptDriver::showDialog(const DialogForm& dialog)
+void ScriptDriver::showDialog(const DialogForm& dialog, const QStringList& names)
 {
-    out_ << "dialog " << dialog.caption() << "\n";
+    // Names pick controls; the caption line comes only with the whole dialog.
+    if (names.isEmpty())
+        out_ << "dialog " << dialog.caption() << "\n";
     for (const Control& c : dialog.controls()) {
+        if (!names.isEmpty() && !names.contains(c.name))
+            continue;
         out_ << c.name << " \"" << c.text << "\"" << (c.visible ? " visible" : " hidden")
              << (c.enabled ? " enabled" : " disabled");
         if (c.kind == ControlKind::Option || c.kind == ControlKind::Check)

@@ -62,15 +62,17 @@ private:
     void select(const Line& line);
 
     void showPoints(const Line& line);
-    void showState();
+    void showState(const QStringList& names);
+    // Prints the "Name = value" lines of text whose names are given, or all of them.
+    void printNamed(const QString& text, const QStringList& names);
     void showCommands(const QStringList& names);
     void showWindows();
     void showPlot();
     void showStatus();
     void showSystem();
     void showLink();
-    void showEditing();
-    void showDialog(const DialogForm& dialog);
+    void showEditing(const QStringList& names);
+    void showDialog(const DialogForm& dialog, const QStringList& names);
     void showPicture(const Line& line, const DialogForm& dialog);
     void showRecent();
     void showFrame();

@@ -10,9 +10,9 @@ echo --- Setting > Configure Interface
 menu mnuConfigure
 show dialog
 click opGPIB
-show dialog
+show dialog Frame2 Label1 cboSerialPort cboRate Label5 lblDevicePath
 click opRS
-show dialog
+show dialog Frame2 Label1 cboSerialPort cboRate Label5 lblDevicePath
 pick cboRate 19200 BPS
 click cmdOk
 echo --- Setting > Channel Mode, CH 2

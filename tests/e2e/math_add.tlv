@@ -15,11 +15,11 @@ click cmdOk
 show points 30 40
 menu mnuAdd
 click optWave
-show dialog
+show dialog cboWaveForm txtPoint
 pick cboWaveForm DC
 set txtOffset 1
 click cmdOK
-show dialog
+show dialog optWave
 show picture Picture1
 show picture Picture3
 show picture Picture2

@@ -8,9 +8,9 @@ menu mnuSubtract
 show picture Picture1
 # Cancel in the New Segment dialog clears the option.
 click optWave
-show dialog
+show dialog cboWaveForm txtPoint
 click cmdCancel
-show dialog
+show dialog optWave
 click optWave
 set txtAmplitude 2
 click cmdOK
@@ -25,7 +25,7 @@ set txtAmplitude 2
 click cmdOK
 # Redo keeps the result: OK writes it.
 click cmdRedo
-show dialog
+show dialog optWave
 show picture Picture3
 show picture Picture2
 click cmdOk

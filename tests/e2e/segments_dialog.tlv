@@ -28,11 +28,11 @@ set txtOffset 99999
 leave txtOffset
 set cboWaveForm Sawtooth
 leave cboWaveForm
-show dialog
+show dialog cboWaveForm txtPoint txtAmplitude txtOffset txtCycles txtPhase txtDuty udnDuty txtDamp
 pick cboWaveForm Triangle
 set txtPhase 90
 click cmdDefault
-show dialog
+show dialog cboWaveForm txtPoint txtAmplitude txtOffset txtCycles txtPhase txtDuty udnDuty txtDamp
 click cmdCancel
 
 menu mnuSquare
@@ -49,7 +49,7 @@ leave txtDamp
 spin udnDuty up
 pick cboWaveForm DC
 set txtAmplitude 9
-show dialog
+show dialog cboWaveForm txtPoint txtAmplitude txtOffset txtCycles txtPhase txtDuty udnDuty txtDamp
 click cmdCancel
 
 menu mnuTriangle
