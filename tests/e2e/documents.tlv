@@ -1,4 +1,4 @@
-# Five document windows, the sixth refused, slot reuse, and exit writing com.ini.
+# Five document windows, the sixth refused, slot reuse in any order, and exit writing com.ini.
 show status
 menu mnuNew
 menu mnuNew
@@ -12,6 +12,17 @@ show windows
 window select Untitled Waveform Data 2
 show state
 window close
+menu mnuNew
+show windows
+echo --- slots freed in any order are taken again, the fifth among them
+window select Untitled Waveform Data 5
+window close
+window select Untitled Waveform Data 1
+window close
+window select Untitled Waveform Data 3
+window close
+menu mnuNew
+menu mnuNew
 menu mnuNew
 show windows
 window state maximized
