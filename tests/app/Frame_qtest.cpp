@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
-#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -13,18 +12,15 @@
 #include "app/MainWindow.h"
 #include "app/DocumentView.h"
 #include "app/GuiPrompter.h"
-#include "display/PlotPainter.h"
-#include "model/Scale.h"
-#include "support/ImageChecks.h"
 #include "model/ScriptedPrompter.h"
-#include "support/LabelInk.h"
 #include "support/Prompts.h"
 #include "support/StartFrame.h"
 
 using namespace tlv;
 
 // The real frame, driven as a user would: it must follow the command table and route keys. Its
-// title and window list are the menus script's; the plot's mouse input is plot_mouse_qtest's.
+// title and window list are the menus script's; the plot's mouse input is plot_mouse_qtest's;
+// painting is PlotGeometry_test's and the labels at any size axis_labels_qtest's.
 class FrameTest : public QObject {
     Q_OBJECT
 
@@ -64,7 +60,7 @@ private slots:
         QCOMPARE(frame.toolbarAction(1, 13)->toolTip(), QString("Send waveform"));
     }
 
-    void tiledWindowsKeepTheirLabelsOnTheGrid()
+    void tilingShareTheFrameBetweenTheWindows()
     {
         MainWindow& frame = app->frame();
         frame.resize(1500, 900);
@@ -73,11 +69,8 @@ private slots:
         app->commands().run("mnuTile");
         const auto subs = frame.findChild<QMdiArea*>()->subWindowList();
         QCOMPARE(subs.size(), 2);
-        for (QMdiSubWindow* sub : subs) {
+        for (QMdiSubWindow* sub : subs)
             QVERIFY(sub->width() > 600 && sub->width() < 800);
-            const QString wrong = LabelsOffTheirLines(sub->widget()->grab().toImage());
-            QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        }
     }
 
     void shortcutsReachTheirCommands()
@@ -132,29 +125,6 @@ private slots:
         // No help file sits in the test's program folder: the prompt names the one it looked for.
         QCOMPARE(prompter.shown.value(0), QString("help help.hlp -> unreadable"));
         QVERIFY(prompter.shown.value(1).contains(config.path() + "/help.hlp"));
-    }
-
-    void documentWindowPaintsGridAndTrace()
-    {
-        Workspace& ws = app->workspace();
-        ws.New();
-        test::FillWaveform(ws, std::vector<double>(3200, -2.0));
-
-        DocumentView* view = app->frame().viewOf(ws.activeWindow()->id);
-        QVERIFY(view);
-        QMdiSubWindow* sub = app->frame().subWindowOf(ws.activeWindow()->id);
-        sub->resize(sub->size() - view->size() + QSize(570 + 58, 370 + 56));
-        QTRY_COMPARE(view->plot()->size(), QSize(570, 370));
-        QImage image = view->plot()->grab().toImage();
-        QVERIFY(PaintedNear(image, 0, 200, kGridColour));
-        QVERIFY(PaintedNear(image, 100, 38, kGridColour));
-        QVERIFY(PaintedNear(image, 60, MillivoltsToPlotY(-2000), kTraceColour));
-        QVERIFY(!PaintedNear(image, 150, MillivoltsToPlotY(-2000), kTraceColour));  // 100 columns
-
-        ws.SetWindowState(ws.activeWindow(), WindowState::Maximized);
-        QTRY_VERIFY(sub->isMaximized());
-        ws.SetWindowState(ws.activeWindow(), WindowState::Normal);
-        QTRY_VERIFY(!sub->isMaximized());
     }
 
     void closeBoxRunsTheWindowClose()
