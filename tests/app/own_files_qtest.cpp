@@ -1,14 +1,16 @@
 // The files the program opens by itself, the help file and the wait animation: a FIFO, a device
-// or a folder in their place is never opened (a FIFO would hold the program forever).
+// or a folder in their place is never opened (a FIFO would hold the program forever), and a
+// picture that cannot play gives way to the built-in one.
 #include <QFile>
 #include <QMovie>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
 
+#include "app/GuiPrompter.h"
 #include "app/HelpViewer.h"
-#include "model/ScriptedPrompter.h"
 #include "app/WaitWindow.h"
+#include "model/ScriptedPrompter.h"
 
 using namespace tlv;
 
@@ -19,38 +21,74 @@ private slots:
     {
         QVERIFY(mkfifo(QFile::encodeName(dir_.filePath("fifo")).constData(), 0600) == 0);
         QVERIFY(QDir(dir_.path()).mkdir("folder"));
-        QFile help(dir_.filePath("help.hlp"));
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        help.write("<a name=\"index\"></a>Contents");
+        QFile builtIn(WaitWindow::builtInPicture());
+        QVERIFY(builtIn.open(QIODevice::ReadOnly));
+        static const char broken[] = "GIF89a\x10\x00\x10\x00 not a picture";
+        for (const auto& [name, content] :
+             {std::pair{QString("help.hlp"), QByteArray("<a name=\"index\"></a>Contents")},
+              std::pair{QString("wait.gif"), builtIn.readAll()},
+              std::pair{QString("broken.gif"), QByteArray(broken, sizeof broken - 1)},
+              std::pair{QString("empty.gif"), QByteArray()}}) {
+            QFile file(dir_.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
     }
 
-    void nonFilesAreNeverOpened_data()
+    void onlyAPlayablePictureBesideTheProgramIsPlayed_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("FIFO") << dir_.filePath("fifo");
-        QTest::newRow("device") << QString("/dev/zero");
-        QTest::newRow("folder") << dir_.filePath("folder");
+        QTest::addColumn<bool>("own");
+        QTest::newRow("beside the program") << dir_.filePath("wait.gif") << true;
+        QTest::newRow("missing") << dir_.filePath("absent.gif") << false;
+        QTest::newRow("broken") << dir_.filePath("broken.gif") << false;
+        QTest::newRow("empty") << dir_.filePath("empty.gif") << false;
+        QTest::newRow("FIFO") << dir_.filePath("fifo") << false;
+        QTest::newRow("device") << QString("/dev/zero") << false;
+        QTest::newRow("folder") << dir_.filePath("folder") << false;
     }
 
-    void nonFilesAreNeverOpened()
+    void onlyAPlayablePictureBesideTheProgramIsPlayed()
     {
         QFETCH(QString, path);
-        WaitWindow wait(path);
-        QCOMPARE(wait.pictureSource(), WaitWindow::builtInPicture());
-        QCOMPARE(wait.movie()->frameCount(), 8);
-
-        HelpViewer viewer;
-        QVERIFY(!viewer.openAtIndex(path));
-        ScriptedPrompter prompter;
-        QVERIFY(!prompter.showHelp(path));
-        QCOMPARE(prompter.shown, QStringList{"help " + QFileInfo(path).fileName() + " -> unreadable"});
+        QFETCH(bool, own);
+        WaitWindow window(path);
+        QCOMPARE(window.pictureSource(), own ? path : WaitWindow::builtInPicture());
+        QCOMPARE(window.movie()->frameCount(), 8);
+        QCOMPARE(window.movie()->state(), QMovie::Running);
     }
 
-    void aPlainHelpFileOpens()
+    void onlyAPlainHelpFileOpens()
     {
+        for (const QString& path : {dir_.filePath("fifo"), QString("/dev/zero"), dir_.filePath("folder")}) {
+            HelpViewer viewer;
+            QVERIFY(!viewer.openAtIndex(path));
+            ScriptedPrompter prompter;
+            QVERIFY(!prompter.showHelp(path));
+            QCOMPARE(prompter.shown, QStringList{"help " + QFileInfo(path).fileName() + " -> unreadable"});
+        }
         HelpViewer viewer;
         QVERIFY(viewer.openAtIndex(dir_.filePath("help.hlp")));
         QCOMPARE(viewer.currentText(), QString("Contents"));
+    }
+
+    // frmWait plays while the reader pumps and goes when it is closed.
+    void promptersWaitWindowComesAndGoes()
+    {
+        QWidget frame;
+        frame.resize(400, 300);
+        frame.show();
+        GuiPrompter prompter(&frame);
+        prompter.showWait();
+        auto* wait = frame.findChild<WaitWindow*>();
+        QVERIFY(wait && wait->isVisible());
+        QCOMPARE(wait->objectName(), QString("frmWait"));
+        const int frame0 = wait->movie()->currentFrameNumber();
+        QTest::qWait(250);
+        prompter.pumpWait();
+        QVERIFY(wait->movie()->currentFrameNumber() != frame0);
+        prompter.closeWait();
+        QVERIFY(!frame.findChild<WaitWindow*>());
     }
 
 private:

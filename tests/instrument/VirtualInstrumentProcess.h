@@ -30,28 +30,22 @@ public:
     }
 
     QString device() const { return device_; }
-    QString logPath() const { return dir_.filePath("log.jsonl"); }
     QString csvPath(int channel) const { return dir_.filePath(QString("ch%1.csv").arg(channel)); }
     // With --once: true when the instrument ended by itself.
     bool finished(int ms = 5000) { return process_.waitForFinished(ms); }
 
-    std::vector<QJsonObject> log() const
-    {
-        QFile file(logPath());
-        std::vector<QJsonObject> events;
-        if (!file.open(QIODevice::ReadOnly))
-            return events;
-        for (const QByteArray& line : file.readAll().split('\n'))
-            if (!line.isEmpty())
-                events.push_back(QJsonDocument::fromJson(line).object());
-        return events;
-    }
+    // The logged events of a kind, in order.
     std::vector<QJsonObject> events(const QString& kind) const
     {
         std::vector<QJsonObject> out;
-        for (const QJsonObject& e : log())
-            if (e["event"].toString() == kind)
-                out.push_back(e);
+        QFile file(logPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return out;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QJsonObject event = QJsonDocument::fromJson(line).object();
+            if (!line.isEmpty() && event["event"].toString() == kind)
+                out.push_back(event);
+        }
         return out;
     }
 
@@ -64,6 +58,8 @@ public:
     }
 
 private:
+    QString logPath() const { return dir_.filePath("log.jsonl"); }
+
     QTemporaryDir dir_;
     QProcess process_;
     QString device_;

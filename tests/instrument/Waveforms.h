@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QString>
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -18,17 +17,6 @@ inline std::vector<double> Ramp(int points)
     std::vector<double> volts(static_cast<size_t>(points));
     for (int i = 0; i < points; ++i)
         volts[static_cast<size_t>(i)] = -5.0 + 10.0 * i / std::max(1, points - 1);
-    return volts;
-}
-
-// One cycle at full scale, from -5 V to +5 V.
-inline std::vector<double> Sine(int points)
-{
-    std::vector<double> volts(static_cast<size_t>(points));
-    for (int i = 0; i < points; ++i)
-        volts[static_cast<size_t>(i)] = 5.0 * std::sin(2 * M_PI * i / points);
-    volts.front() = -5.0;
-    volts.back() = 5.0;
     return volts;
 }
 

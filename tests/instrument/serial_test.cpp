@@ -1,0 +1,327 @@
+// The serial link: the conversations recorded wait by wait, and the line itself on a
+// pseudo-terminal served by the virtual instrument.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QJsonObject>
+#include <dlfcn.h>
+#include <mutex>
+#include <termios.h>
+#include <utility>
+
+#include "VirtualInstrumentProcess.h"
+#include "Waveforms.h"
+#include "instrument/RecordingLink.h"
+#include "instrument/SerialLink.h"
+#include "instrument/SerialSequences.h"
+
+using namespace tlv;
+using namespace tlv::test;
+
+namespace {
+
+// The events as text: "open", "wait 20", "write A4\r\n", "data 2" (a data word), "close".
+QStringList Transcript(const RecordingLink& link)
+{
+    QStringList out;
+    for (const LinkEvent& e : link.events()) {
+        switch (e.kind) {
+        case LinkEvent::Kind::Open: out << "open"; break;
+        case LinkEvent::Kind::Close: out << "close"; break;
+        case LinkEvent::Kind::Abort: out << "abort"; break;
+        case LinkEvent::Kind::Read: out << "read " + QString::fromLatin1(e.bytes); break;
+        case LinkEvent::Kind::Wait: out << QString("wait %1").arg(e.wait.count() / 1000); break;
+        case LinkEvent::Kind::Write:
+            // Commands are longer than a data word.
+            out << (e.bytes.size() == 2 ? "data 2" : "write " + QString::fromLatin1(e.bytes));
+            break;
+        }
+    }
+    return out;
+}
+
+struct Recorded {
+    LinkOutcome run(std::vector<double> volts, int channelMode = 0, const QString& system = "Linux")
+    {
+        return RunSerialDownload(link, waiter, {std::move(volts), channelMode, system}, control);
+    }
+    RecordingLink link;
+    LinkControl control;
+    RecordingWaiter waiter{link, &control.cancel};
+};
+
+// COM1 pointed at the device, as a user without hardware does it.
+struct Com1 {
+    explicit Com1(const QString& device, const QString& baud = "115200")
+    {
+        qputenv("TOLVENAR_COM1", device.toLocal8Bit());
+        link.setPortNumber(1);
+        link.setSettings(SerialSettingsText(baud));
+    }
+    ~Com1() { qunsetenv("TOLVENAR_COM1"); }
+    LinkOutcome download(std::vector<double> volts)
+    {
+        SteadyWaiter waiter(&control.cancel);
+        return RunSerialDownload(link, waiter, {std::move(volts), 0, "Linux"}, control);
+    }
+    SerialLink link;
+    LinkControl control;
+};
+
+// The terminal calls that decide at which settings the last bytes leave: the link's own and
+// QSerialPort's, which puts the old settings back on close. A pseudo-terminal has no output
+// queue to watch, so the calls themselves are recorded.
+using TtyCalls = std::vector<std::pair<std::string, int>>;
+std::mutex gTtyMutex;
+TtyCalls gTtyCalls;
+
+template <class Function, class... Args>
+int RecordedCall(const char* call, const char* name, int fd, Args... args)
+{
+    {
+        const std::lock_guard lock(gTtyMutex);
+        gTtyCalls.emplace_back(call, fd);
+    }
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name))(fd, args...);
+}
+
+TtyCalls TakeTtyCalls()
+{
+    const std::lock_guard lock(gTtyMutex);
+    return std::exchange(gTtyCalls, {});
+}
+
+}  // namespace
+
+extern "C" int tcdrain(int fd)
+{
+    return RecordedCall<int (*)(int)>("drain", "tcdrain", fd);
+}
+
+extern "C" int tcflush(int fd, int queue) noexcept
+{
+    return RecordedCall<int (*)(int, int)>("flush", "tcflush", fd, queue);
+}
+
+extern "C" int tcsetattr(int fd, int actions, const termios* settings) noexcept
+{
+    return RecordedCall<int (*)(int, int, const termios*)>("settings", "tcsetattr", fd, actions,
+                                                           settings);
+}
+
+TEST(SerialSettings, TextsTheLinkTakesAndRefuses)
+{
+    const auto settings = ParseSerialSettings("19200,n,8,2");
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->baudRate, 19200);
+    EXPECT_EQ(settings->stopBits, QSerialPort::TwoStop);
+    EXPECT_EQ(settings->bitsPerByte(), 11);
+    const auto other = ParseSerialSettings("2400,E,7,1");
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->parity, QSerialPort::EvenParity);
+    EXPECT_EQ(other->bitsPerByte(), 10);
+
+    for (const char* bad : {"9600,n,8", "9600,n,8,2,1", "0,n,8,2", "-9600,n,8,2", "9600,x,8,2",
+                            "9600,n,9,2", "9600,n,4,2", "9600,n,8,3", "9600,n,8,1.5"}) {
+        QString error;
+        EXPECT_FALSE(ParseSerialSettings(bad, &error)) << bad;
+        EXPECT_TRUE(error.startsWith(QString("Invalid serial settings \"%1\"").arg(bad))) << bad;
+    }
+    SerialLink link;
+    EXPECT_FALSE(link.setSettings("9600,n,8"));
+    EXPECT_EQ(link.settingsText(), "9600,n,8,2");
+}
+
+// COM1..COM4 without a setting are /dev/ttyS0..3; the dialog test checks them one by one.
+TEST(SerialSettings, ASetDeviceNamesThePort)
+{
+    for (const auto& [given, device] :
+         {std::pair{"/dev/ttyUSB0", "/dev/ttyUSB0"}, std::pair{"ttyUSB1", "/dev/ttyUSB1"},
+          std::pair{"./ktr", "./ktr"}, std::pair{"../ktr", "../ktr"}, std::pair{"", "/dev/ttyS1"}}) {
+        qputenv("TOLVENAR_COM2", given);
+        EXPECT_EQ(SerialDevicePath(2), device) << given;
+    }
+    qunsetenv("TOLVENAR_COM2");
+    EXPECT_EQ(SerialDevicePath(0), "");
+    EXPECT_EQ(SerialDevicePath(5), "");
+}
+
+TEST(SerialDownload, CommandsWaitsAndDataInOrder)
+{
+    Recorded d;
+    const LinkOutcome outcome = d.run(Ramp(3));
+    ASSERT_TRUE(outcome.done()) << outcome.message.toStdString();
+    QStringList expected{"open", "wait 20"};
+    for (const char* command : {"A4", "F0", "G0", "V0X", "EE0", "V23"})
+        expected << "wait 20" << "wait 20" << QString("write %1\r\n").arg(command);
+    expected << "wait 20" << "wait 20" << "data 2" << "data 2" << "data 2";
+    expected << "wait 20" << "wait 20" << "close";
+    expected << "wait 20" << "open" << "wait 200" << "wait 200" << "write A4\r\n" << "close";
+    EXPECT_EQ(Transcript(d.link), expected);
+    EXPECT_EQ(d.control.total.load(), 3);
+}
+
+TEST(SerialDownload, ChannelTwoOnWindowsNtEndsWithoutReopening)
+{
+    Recorded d;
+    ASSERT_TRUE(d.run({0.0}, -1, "Windows NT").done());
+    EXPECT_EQ(d.link.written(), QByteArray("A4\r\nF1\r\nG0\r\nV0X\r\nEE0\r\nV21\r\n\x00\x08", 29));
+    const QStringList t = Transcript(d.link);
+    EXPECT_EQ(t.mid(t.size() - 4), (QStringList{"data 2", "wait 20", "wait 20", "close"}));
+}
+
+TEST(SerialDownload, CancelStopsSendingAndAbortsThePort)
+{
+    Recorded d;
+    // Writes 1..6 are the commands; the cancel comes with the 100th value.
+    d.link.atWrite(6 + 100, [&] { d.control.cancel = true; });
+    const LinkOutcome outcome = d.run(Ramp(1000));
+    EXPECT_EQ(outcome.status, LinkOutcome::Status::Cancelled);
+    EXPECT_EQ(Transcript(d.link).count("data 2"), 100);
+    EXPECT_EQ(Transcript(d.link).last(), "abort");
+    EXPECT_EQ(outcome.message, "The download was cancelled after 100 of 1000 values. The "
+                               "instrument did not receive the whole waveform.");
+
+    Recorded early;
+    early.control.cancel = true;
+    EXPECT_EQ(early.run(Ramp(10)).status, LinkOutcome::Status::Cancelled);
+    EXPECT_EQ(Transcript(early.link), (QStringList{"open", "wait 20", "abort"}));
+}
+
+TEST(SerialDownload, AFailedWriteOrOpenEndsWithItsReason)
+{
+    for (LinkFailure failure : {LinkFailure::Vanished, LinkFailure::WriteFailed,
+                                LinkFailure::Timeout}) {
+        Recorded d;
+        d.link.failWrite(6 + 501, failure);
+        const LinkOutcome outcome = d.run(Ramp(1000));
+        EXPECT_EQ(outcome.failure, failure);
+        EXPECT_EQ(outcome.message, "The download stopped after 500 of 1000 values: recorded write "
+                                   "failure. The instrument did not receive the whole waveform.");
+        EXPECT_EQ(Transcript(d.link).last(), "abort");
+    }
+    Recorded command;
+    command.link.failWrite(3, LinkFailure::Vanished);
+    EXPECT_EQ(command.run(Ramp(10)).status, LinkOutcome::Status::Failed);
+    EXPECT_EQ(command.link.written(), "A4\r\nF0\r\n");
+
+    Recorded open;
+    open.link.failOpen(1);
+    EXPECT_EQ(open.run(Ramp(10)).failure, LinkFailure::CannotOpen);
+    EXPECT_TRUE(open.link.written().isEmpty());
+
+    Recorded reopen;
+    reopen.link.failOpen(2);
+    const LinkOutcome outcome = reopen.run(Ramp(10));
+    EXPECT_EQ(outcome.status, LinkOutcome::Status::Failed);
+    EXPECT_TRUE(outcome.message.startsWith("The waveform was sent, but the download could not "
+                                           "finish"));
+    EXPECT_FALSE(reopen.link.written().endsWith("A4\r\n"));
+}
+
+TEST(SerialProbe, AnyReplyFindsTheInstrumentAndFailuresAreTold)
+{
+    RecordingLink link;
+    RecordingWaiter waiter(link);
+    link.replyTo("A0?\r\n", "KTR6610/2\r\n");
+    const ProbeOutcome found = ProbeSerial(link, waiter);
+    EXPECT_EQ(found.status, ProbeOutcome::Status::Found);
+    EXPECT_EQ(Transcript(link), (QStringList{"open", "write A0?\r\n", "wait 200", "wait 200",
+                                             "read KTR6610/2\r\n", "close"}));
+
+    RecordingLink broken;
+    RecordingWaiter brokenWaiter(broken);
+    broken.failWrite(1, LinkFailure::Vanished);
+    const ProbeOutcome lost = ProbeSerial(broken, brokenWaiter);
+    EXPECT_EQ(lost.status, ProbeOutcome::Status::PortFailure);
+    EXPECT_EQ(lost.message, "The instrument could not be asked: recorded write failure");
+}
+
+TEST(SerialChannel, SendsTheChannelThenA4OrSaysWhyNot)
+{
+    for (int mode : {0, -1}) {
+        RecordingLink link;
+        RecordingWaiter waiter(link);
+        ASSERT_TRUE(SendSerialChannel(link, waiter, mode).done());
+        EXPECT_EQ(Transcript(link), (QStringList{"open", mode ? "write F1\r\n" : "write F0\r\n",
+                                                 "wait 20", "write A4\r\n", "wait 20", "close"}));
+    }
+    RecordingLink broken;
+    RecordingWaiter brokenWaiter(broken);
+    broken.failWrite(2, LinkFailure::WriteFailed);
+    const LinkOutcome lost = SendSerialChannel(broken, brokenWaiter, -1);
+    EXPECT_EQ(lost.failure, LinkFailure::WriteFailed);
+    EXPECT_EQ(lost.message, "The channel could not be set: recorded write failure");
+    EXPECT_EQ(broken.written(), "F1\r\n");
+}
+
+TEST(SerialLine, TheOldSettingsReturnOnlyAfterTheLineIsDrainedOrFlushed)
+{
+    VirtualInstrumentProcess instrument;
+    Com1 com(instrument.device(), "19200");
+    for (const bool deliver : {true, false}) {
+        ASSERT_TRUE(com.link.open());
+        const int fd = com.link.handle();
+        ASSERT_TRUE(com.link.write(QByteArray(200, 'x')));
+        TakeTtyCalls();
+        if (deliver)
+            EXPECT_TRUE(com.link.close());
+        else
+            com.link.abort();
+        EXPECT_EQ(TakeTtyCalls(), (TtyCalls{{deliver ? "drain" : "flush", fd}, {"settings", fd}}));
+    }
+}
+
+TEST(SerialLine, APortInUseCannotOpen)
+{
+    VirtualInstrumentProcess instrument;
+    Com1 first(instrument.device());
+    ASSERT_TRUE(first.link.open());
+    SerialLink second;
+    second.setPortNumber(1);
+    SteadyWaiter waiter;
+    EXPECT_EQ(ProbeSerial(second, waiter).status, ProbeOutcome::Status::PortFailure);
+    EXPECT_TRUE(first.link.close());
+}
+
+TEST(SerialLine, AnInstrumentThatVanishesOrStallsFailsTheDownload)
+{
+    // At 19200 baud the data takes over a second; the line goes after 100 bytes (57 ms).
+    VirtualInstrumentProcess vanishing({"--baud", "19200", "--fault", "disconnect=100"});
+    Com1 com(vanishing.device(), "19200");
+    const LinkOutcome vanished = com.download(Ramp(1000));
+    EXPECT_EQ(vanished.failure, LinkFailure::Vanished) << vanished.message.toStdString();
+    EXPECT_LT(com.control.sent.load(), 1000);
+    EXPECT_FALSE(com.link.isOpen());
+    EXPECT_TRUE(vanishing.events("data").empty());
+
+    VirtualInstrumentProcess stalling({"--fault", "stall"});
+    Com1 stalled(stalling.device());
+    const LinkOutcome timeout = stalled.download(Ramp(1000));
+    EXPECT_EQ(timeout.failure, LinkFailure::Timeout) << timeout.message.toStdString();
+    EXPECT_TRUE(timeout.message.contains("took no data for 2000 ms"));
+    EXPECT_FALSE(stalled.link.isOpen());
+}
+
+TEST(VirtualInstrument, PublishesItsDeviceAndLogsWhatItDoesNotKnow)
+{
+    QTemporaryDir dir;
+    const QString linkPath = dir.filePath("ktr");
+    VirtualInstrumentProcess instrument({"--link", linkPath});
+    EXPECT_EQ(QFileInfo(linkPath).symLinkTarget(), instrument.device());
+    Com1 com(linkPath);
+    ASSERT_TRUE(com.link.open());
+    ASSERT_TRUE(com.link.write("*IDN?\r\n"));
+    EXPECT_EQ(com.link.read(std::chrono::milliseconds(2000)), "KTR6610/2\r\n");
+    ASSERT_TRUE(com.link.write("XYZ\r\nV216385\r\nV299999999999999999999\r\nK0\n"));
+    EXPECT_TRUE(com.link.close());
+
+    const auto commands = instrument.awaitEvents("command", 5);
+    ASSERT_EQ(commands.size(), 5u);
+    EXPECT_FALSE(commands[1]["known"].toBool(true));
+    EXPECT_EQ(commands[2]["error"].toString(), "more than 16384 values");
+    EXPECT_EQ(commands[3]["error"].toString(), "more than 16384 values");
+    EXPECT_EQ(commands[4]["raw"].toString(), "K0\n");
+    instrument.stop();
+    EXPECT_FALSE(QFileInfo(linkPath).isSymLink());
+}
