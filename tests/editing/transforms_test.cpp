@@ -91,8 +91,6 @@ TEST_F(Transforms, InvertTwiceRestoresToSinglePrecision)
     const std::vector<double> wave = {2.5, -1.0, 0.0, 3.3333333, -4.9876543, 5.0, -5.0};
     Fill(7, [&](int i) { return wave[static_cast<size_t>(i)]; });
     Invert(ws);
-    EXPECT_EQ(Text(0), "-2.500000E+00");
-    EXPECT_EQ(Text(1), "+1.000000E+00");
     EXPECT_EQ(Text(2), "+0.000000E+00");
     Invert(ws);
     for (int i = 0; i < 7; ++i)
@@ -110,9 +108,7 @@ TEST_F(Transforms, ExpandOfAThousandPointsUsesSixteen)
     EXPECT_EQ(Text(15), "-1.000000E+00");                  // point 1 itself
     EXPECT_EQ(Text(16), FormatVoltsText(-1.0 + 0.5 / 16));
     EXPECT_EQ(Text(15983), "+1.000000E+00");  // the last input point, 999
-    EXPECT_EQ(Text(15984), "999");
     EXPECT_FALSE(ws.edit.PointDefined[15984]);
-    EXPECT_EQ(ws.edit.UndoVolts[1000], kEndMarker);
     EXPECT_EQ(ws.edit.ToolMode, 0);
     EXPECT_TRUE(ws.commands.isButtonPressed(2, Tb2::Marker));
     EXPECT_FALSE(ws.commands.isButtonPressed(2, Tb2::Line));
