@@ -102,6 +102,7 @@ TEST(Equation, VariablesConstantsAndFunctions)
         {"pi", 1, 0, M_PI},
         {"sin(pi/2) + cos(0) + tan(pi/4)", 1, 0, 3},
         {"log(e*e)", 1, 0, 2},
+        {"exp(1) - e + sqrt(4) + abs(-1.5) + sawtooth(0.75)", 1, 0, 4},
         {"min(3, -2, 4) + max(1, 2)", 1, 0, 0},
         {"floor(-0.5) + floor(2.5)", 1, 0, 1},
         {"sign(-3) + 2*sign(0) + 4*sign(2)", 1, 0, 3},

@@ -53,8 +53,8 @@ struct CheckCase {
     const char* after;
 };
 
-// The fields each shape shows, Default, the up-downs, the messages and the other cases of the
-// checks are in the segments_dialog end-to-end script.
+// The fields each shape shows, Default, the up-downs, Cancel, the messages and the other cases
+// of the checks are in the segments_dialog end-to-end script.
 TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
 {
     const char* pointsMsg = "Please enter an integer between 16 and 16383";
@@ -137,18 +137,6 @@ TEST_F(NewSegment, OkWritesTheShapeOfTheList)
     EXPECT_EQ(ws.seg.SegKindName, "Wobble");
     EXPECT_EQ(ws.edit.PointCount, 3001);
     EXPECT_EQ(ws.edit.WaveText[3000], "+1.000000E+00");
-}
-
-TEST_F(NewSegment, CancelWritesNothing)
-{
-    auto form = Open(Shape::Sine);
-    form->click("cmdCancel");
-    EXPECT_TRUE(form->isClosed());
-    EXPECT_TRUE(form->cancelled());
-    EXPECT_FALSE(form->previewed());
-    EXPECT_EQ(ws.seg.SegKind, 0);
-    EXPECT_EQ(ws.edit.PointCount, 0);
-    EXPECT_FALSE(form->leave("txtPoint"));  // a closed dialog judges nothing
 }
 
 TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)

@@ -2,14 +2,11 @@
 // scripts show: the selection's edges, a full buffer, clipping, and closing without a result.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "model/CommandNames.h"
 #include "model/ScriptedPrompter.h"
 #include "model/VoltsText.h"
 #include "support/Prompts.h"
 #include "synthesis/CombineForm.h"
-#include "synthesis/NewSegmentForm.h"
 
 namespace tlv {
 namespace {
@@ -24,8 +21,12 @@ protected:
     {
         ws.prompter = &prompter;
         ASSERT_NE(ws.New(), nullptr);
-        // The New Segment dialog opened from optWave runs here.
-        prompter.setModalRunner([this](DialogForm& form) { segment(static_cast<NewSegmentForm&>(form)); });
+        // The New Segment dialog opened from optWave runs here: DC at the chosen offset.
+        prompter.setModalRunner([this](DialogForm& segment) {
+            segment.pick("cboWaveForm", "DC");
+            segment.type("txtOffset", dcOffset);
+            segment.click("cmdOK");
+        });
     }
 
     // A waveform of count points at volts, in place of the last one, with columns from..to
@@ -49,11 +50,7 @@ protected:
 
     void ChooseDc(CombineForm& form, const char* offset)
     {
-        segment = [offset](NewSegmentForm& s) {
-            s.pick("cboWaveForm", "DC");
-            s.type("txtOffset", offset);
-            s.click("cmdOK");
-        };
+        dcOffset = offset;
         form.click("optWave");
     }
 
@@ -71,8 +68,7 @@ protected:
 
     ScriptedPrompter prompter;
     Workspace ws;
-    std::function<void(NewSegmentForm&)> segment;
-
+    const char* dcOffset = "0";
 };
 
 TEST_F(Combining, OkWritesOverTheSelectionOnly)
