@@ -1,5 +1,6 @@
-// The recent files list: its file, its order, and the File commands that feed it. Picking an entry,
-// a vanished file and the list across runs are in tests/app/command_line_test.sh.
+// The recent files list: what its file may hold, and the File commands that feed it. Its order and
+// its file are shown by the recent end-to-end script; picking an entry, a vanished file and the
+// list across runs are in tests/app/command_line_test.sh.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -20,27 +21,6 @@ QString ReadText(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(missing)";
-}
-
-TEST(RecentFiles, KeepsTheLastFourOnceEachAcrossRuns)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("config/recent-files");
-    RecentFiles list;
-    EXPECT_EQ(list.load(file), "");  // no file yet: an empty list
-    int changes = 0;
-    list.setListener([&changes] { ++changes; });
-    for (const char* path : {"/w/a.afc", "/w/b.csv", "/w/c.prn", "/w/b.csv", "/w/d.afc", "/w/e.afc"})
-        EXPECT_EQ(list.add(path), "");
-    EXPECT_EQ(changes, 6);
-    const QStringList expected = {"/w/e.afc", "/w/d.afc", "/w/b.csv", "/w/c.prn"};
-    EXPECT_EQ(list.paths(), expected);
-    EXPECT_EQ(ReadText(file), expected.join('\n') + '\n');
-
-    list.remove("/w/c.prn");
-    RecentFiles nextRun;
-    nextRun.load(file);
-    EXPECT_EQ(nextRun.paths(), (QStringList{"/w/e.afc", "/w/d.afc", "/w/b.csv"}));
 }
 
 TEST(RecentFiles, ReadsOnlyWhatAListCanHold)

@@ -54,7 +54,8 @@ struct CheckCase {
 };
 
 // The fields each shape shows, Default, the up-downs, Cancel, the messages and the other cases
-// of the checks are in the segments_dialog end-to-end script.
+// of the checks are in the segments_dialog end-to-end script, the toolbar's segments in
+// segments_toolbar.
 TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
 {
     const char* pointsMsg = "Please enter an integer between 16 and 16383";
@@ -173,23 +174,6 @@ TEST_F(NewSegment, PlacedAboveTheFrameCentre)
     auto form = Open(Shape::Sine);
     EXPECT_EQ(form->placement(QRect(0, 0, 800, 600)),
               NewSegmentPosition(QRect(0, 0, 800, 600), form->size()));
-}
-
-TEST_F(NewSegment, ToolbarSineOnAnEmptyDocument)
-{
-    ws.edit.ToolMode = 2;
-    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);
-
-    EXPECT_EQ(ws.edit.PointCount, 2000);
-    EXPECT_EQ(Point(500), "+5.000000E+00");
-    EXPECT_FALSE(ws.edit.PointDefined[2000]);
-    EXPECT_EQ(ws.edit.ToolMode, 0);
-    EXPECT_TRUE(ws.commands.isChecked("mnuEditselect"));
-    // Committed into the slot, plotted, and the commands follow.
-    EXPECT_EQ(ws.activeSlot()->store[2000], kEndMarker);
-    EXPECT_EQ(ws.edit.PlotColumn, 63);
-    EXPECT_TRUE(ws.commands.isEnabled("mnuUndo"));
-    EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(NewSegment, RoomCheckRefusesOnlyBeyond16383)
