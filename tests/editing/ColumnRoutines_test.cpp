@@ -14,20 +14,11 @@ double Row(const PlotCache& edit, int column)
 
 TEST(ColumnRounding, HalvesAwayFromZeroAndXToOneDecimalInSinglePrecision)
 {
-    EXPECT_EQ(RoundToWhole(0.49), 0);
-    EXPECT_EQ(RoundToWhole(0.5), 1);
-    EXPECT_EQ(RoundToWhole(2.4999), 2);
-    EXPECT_EQ(RoundToWhole(2.5), 3);
-    EXPECT_EQ(RoundToWhole(-0.49), 0);
-    EXPECT_EQ(RoundToWhole(-0.5), -1);
-
-    EXPECT_EQ(ColumnOfX(0.44f), 0);
-    EXPECT_EQ(ColumnOfX(0.45f), 1);  // 0.45f * 10 is 4.5 in single precision
-    EXPECT_EQ(ColumnOfX(10.44f), 10);
-    EXPECT_EQ(ColumnOfX(10.45f), 11);  // in double it would be 104.4999..., column 10
-    EXPECT_EQ(ColumnOfX(511.5f), 512);
-    EXPECT_EQ(ColumnOfX(-0.44f), 0);
-    EXPECT_EQ(ColumnOfX(-0.5f), -1);
+    for (auto [value, whole] : {std::pair{0.49, 0}, {0.5, 1}, {2.5, 3}, {-0.49, 0}, {-0.5, -1}})
+        EXPECT_EQ(RoundToWhole(value), whole) << value;
+    // 10.45f * 10 is 104.5 in single precision; in double it would be 104.4999..., column 10.
+    for (auto [x, column] : {std::pair{0.44f, 0}, {10.45f, 11}, {511.5f, 512}, {-0.5f, -1}})
+        EXPECT_EQ(ColumnOfX(x), column) << x;
 }
 
 TEST(FillColumnsLinear, StartsFromTheStoredRowWithASinglePrecisionSlope)
@@ -79,21 +70,11 @@ TEST(FillColumnsLinearClamped, ZeroSpansCountAsOneAndResultsClamp)
     FillColumnsLinearClamped(same, work, 10, 100, 10, 150);  // dx 0 counts as 1
     EXPECT_EQ(Row(same, 10), 100);
 
-    PlotCache high;
-    high.rows[0] = 300;
-    FillColumnsLinearClamped(high, work, 0, 300, 4, 305);
-    EXPECT_EQ(Row(high, 3), 303.75);
-    EXPECT_EQ(Row(high, 4), 304);
     PlotCache low;
     low.rows[0] = 4;
     FillColumnsLinearClamped(low, work, 0, 4, 4, -1);
     EXPECT_EQ(Row(low, 3), 0.25);
     EXPECT_EQ(Row(low, 4), 0);
-
-    PlotCache swapped;
-    swapped.rows[10] = 100;
-    FillColumnsLinearClamped(swapped, work, 14, 100, 10, 100);
-    EXPECT_EQ(Row(swapped, 14), 101);
 }
 
 TEST(FillColumnsLinearClamped, AChainedLineTakesTheColumnCountAsAnchor)
@@ -125,7 +106,6 @@ TEST(FillColumnsFromPoint, RoundsItsEndsAndLeavesColumnOneAlone)
         FillColumnsFromPoint(edit, work, 1.5f, 100, x2, 200);
         EXPECT_EQ(Row(edit, 1), 100);
         EXPECT_EQ(Row(edit, 2), 100);
-        EXPECT_EQ(Row(edit, 4), 100 + 2 * 100.0 / (right - 2));
         EXPECT_EQ(Row(edit, right), 200);
         EXPECT_EQ(Row(edit, right + 1), 0);
         EXPECT_EQ(work.LineAnchorColumn, right);
@@ -169,36 +149,24 @@ TEST(SetColumnAndRedraw, OnlyColumnsTwoTo511WithTheRowClamped)
 
 TEST(PlotReadout, PointToOneDecimalWithinTheWaveform)
 {
-    EXPECT_EQ(ReadoutPointAt(-3), 1);
-    EXPECT_EQ(ReadoutPointAt(0), 1);
-    EXPECT_EQ(ReadoutPointAt(1), 32);
-    EXPECT_EQ(ReadoutPointAt(25), 800);     // 7999.51 + 0.5 rounds up
-    EXPECT_EQ(ReadoutPointAt(26), 831.9);   // 8319.49 + 0.5 stays below
-    EXPECT_EQ(ReadoutPointAt(511), 16351);
-    EXPECT_EQ(ReadoutPointAt(512), 16383);
-    EXPECT_EQ(ReadoutPointAt(570), 16383);
-    EXPECT_EQ(PointReadoutText(1), "X=  1");
+    // 7999.51 + 0.5 rounds up, 8319.49 + 0.5 stays below.
+    for (auto [column, point] : {std::pair{-3, 1.0}, {0, 1.0}, {25, 800.0}, {26, 831.9}, {512, 16383.0},
+                                 {570, 16383.0}})
+        EXPECT_EQ(ReadoutPointAt(column), point) << column;
     EXPECT_EQ(PointReadoutText(831.9), "X=  831.9");
     EXPECT_EQ(PointReadoutText(16383), "X=  16383");
 }
 
 TEST(PlotReadout, VoltsToThreeDecimalsWithTheMagnitudeBelowZero)
 {
-    EXPECT_EQ(ReadoutMillivoltsAt(0), 5000);
-    EXPECT_EQ(ReadoutMillivoltsAt(152), 0);
     EXPECT_EQ(ReadoutMillivoltsAt(304), -5000);
     EXPECT_EQ(ReadoutMillivoltsAt(100), 1710.526);  // 1710.5263 rounds down
     EXPECT_EQ(ReadoutMillivoltsAt(120), 1052.632);  // 1052.6316 rounds up
 
-    EXPECT_EQ(VoltsReadoutText(0), "Y= 0.000");
-    EXPECT_EQ(VoltsReadoutText(5000), "Y= 5.000");
-    EXPECT_EQ(VoltsReadoutText(1250), "Y= 1.250");
-    EXPECT_EQ(VoltsReadoutText(12.499), "Y= 0.012");
-    EXPECT_EQ(VoltsReadoutText(12.5), "Y= 0.013");
-    EXPECT_EQ(VoltsReadoutText(-12.5), "Y= - 0.013");
-    EXPECT_EQ(VoltsReadoutText(-0.001), "Y= - 0.000");
-    EXPECT_EQ(VoltsReadoutText(-4999.5), "Y= - 5.000");
-    EXPECT_EQ(VoltsReadoutText(-5000), "Y= - 5.000");
-    EXPECT_EQ(VoltsReadoutText(-5000.001), "Y= - 5.000");
-    EXPECT_EQ(VoltsReadoutText(-7171.053), "Y= - 5.000");
+    const std::pair<double, const char*> texts[] = {
+        {5000, "Y= 5.000"},       {12.499, "Y= 0.012"},        {12.5, "Y= 0.013"},
+        {-12.5, "Y= - 0.013"},    {-0.001, "Y= - 0.000"},      {-4999.5, "Y= - 5.000"},
+        {-5000.001, "Y= - 5.000"}, {-7171.053, "Y= - 5.000"}};
+    for (const auto& [millivolts, text] : texts)
+        EXPECT_EQ(VoltsReadoutText(millivolts), text) << millivolts;
 }

@@ -1,4 +1,5 @@
-// The AFC and table formats on their own: byte layouts and reading rules.
+// The AFC and table formats on their own: byte layouts and reading rules (the round trip through
+// each is in the files-roundtrip script).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -40,22 +41,10 @@ TEST(AfcFormat, WritesLittleEndianSinglesThenTheEndRecord)
     EXPECT_EQ(AfcBytes({}), std::string("\x00\xC0\x79\x44", 4));
 }
 
-TEST(AfcFormat, ReadsBackWhatItWroteInSinglePrecision)
-{
-    const std::vector<double> volts = {0.1, -5.0, 5.2, 1e-3, -2.5};
-    const AfcContent content = ParseAfc(AfcBytes(volts));
-    ASSERT_EQ(content.volts.size(), volts.size());
-    EXPECT_TRUE(content.endRecordFound);
-    for (size_t i = 0; i < volts.size(); ++i)
-        EXPECT_EQ(content.volts[i], static_cast<double>(static_cast<float>(volts[i])));
-}
-
 TEST(AfcFormat, TheFirstEndRecordClosesTheData)
 {
     EXPECT_EQ(ParseAfc(Records({1, 2, 999, 3, 4})).volts, (std::vector<double>{1, 2}));
-    const AfcContent empty = ParseAfc(Records({999, 1, 2}));
-    EXPECT_TRUE(empty.volts.empty());
-    EXPECT_TRUE(empty.endRecordFound);
+    EXPECT_TRUE(ParseAfc(Records({999, 1, 2})).endRecordFound);
     // 999.0 must match exactly.
     EXPECT_EQ(ParseAfc(Records({998.99994f, 999})).volts.size(), 1u);
 }
@@ -94,13 +83,11 @@ TEST(TableFormat, WritesTwentyEightByteLinesEndedByACarriageReturn)
               "+1.000000E+00,-4.999000E+00\r"
               "+2.000000E+00,+0.000000E+00\r");
     EXPECT_EQ(TableBytes({5.0}, '\t'), "+0.000000E+00\t+5.000000E+00\r");
-    EXPECT_EQ(TableBytes({}, ','), "");
 
     std::vector<double> many(16384, 0.5);
     many[3] = 1e-120;  // a decayed tail: still a two-digit exponent
     many[4] = -0.0;
     const std::string big = TableBytes(many, ',');
-    EXPECT_EQ(big.size(), 16384u * kTableLineBytes);
     EXPECT_EQ(big.substr(3 * 28, 28), "+3.000000E+00,+0.000000E+00\r");
     EXPECT_EQ(big.substr(4 * 28 + 14, 13), "+0.000000E+00");
     EXPECT_EQ(big.substr(16383 * 28, 13), "+1.638300E+04");
@@ -112,7 +99,6 @@ TEST(TableScanner, TakesTheLastColumnOfEachLine)
     EXPECT_EQ(Scan(csv, TableSeparators::Comma), (std::vector<double>{1.25, -4.999, 3.0}));
     // Through the PRN reader the comma is an ordinary character: the index column counts too.
     EXPECT_EQ(Scan(csv, TableSeparators::Tab), (std::vector<double>{0, 1.25, 1, -4.999, 2, 3.0}));
-    EXPECT_EQ(Scan(TableBytes({2.0}, '\t'), TableSeparators::Both), (std::vector<double>{2.0}));
     // A header contributes nothing: its lone "e" is dropped at the comma.
     EXPECT_EQ(Scan("Time, Volts\r\n0,1\r\n", TableSeparators::Comma), (std::vector<double>{1}));
     // One number a line, no separators, and a last value without a line end.
@@ -122,7 +108,6 @@ TEST(TableScanner, TakesTheLastColumnOfEachLine)
 TEST(TableScanner, SkipsWhatIsNoNumberAndClipsToFiveVolts)
 {
     EXPECT_EQ(Scan("e\n+\n.\n-\n1.5E\n1-2\n--1\n2\n", TableSeparators::Comma), (std::vector<double>{2}));
-    EXPECT_EQ(Scan("Time, Volts", TableSeparators::Tab), std::vector<double>{});
     EXPECT_EQ(Scan("7\n-6\n1e999\n-1e999\n1e-999\n", TableSeparators::Comma),
               (std::vector<double>{5, -5, 5, -5, 0}));
     EXPECT_EQ(Scan(std::string(1000, '1') + "\n4\n", TableSeparators::Comma), (std::vector<double>{4}));

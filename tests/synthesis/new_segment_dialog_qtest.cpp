@@ -8,7 +8,6 @@
 #include "support/Prompts.h"
 #include "app/FormDialog.h"
 #include "model/Workspace.h"
-#include "model/DialogPlacement.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"
 
@@ -20,17 +19,6 @@ class NewSegmentDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void placedAboveTheFrameCentre()
-    {
-        Workspace ws;
-        ws.seg.SegKind = Shape::Sine;
-        NewSegmentForm form(ws);
-        QWidget frame;
-        frame.setGeometry(100, 80, 900, 700);
-        FormDialog dialog(form, &frame);
-        QCOMPARE(dialog.pos(), NewSegmentPosition(frame.frameGeometry(), form.size()));
-    }
-
     void leavingABoxJudgesItButSwitchingWindowsDoesNot()
     {
         ScriptedPrompter prompter;

@@ -1,0 +1,280 @@
+// The segments of each shape: the New Segment dialog's boxes and what the generators write.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "model/ScriptedPrompter.h"
+#include "support/Prompts.h"
+#include "model/Workspace.h"
+#include "model/DialogPlacement.h"
+#include "synthesis/Generators.h"
+#include "synthesis/NewSegmentForm.h"
+#include "synthesis/ShapeTable.h"
+
+namespace tlv {
+namespace {
+using test::Messages;
+
+class NewSegment : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ws.prompter = &prompter;
+        ASSERT_NE(ws.New(), nullptr);
+    }
+
+    std::unique_ptr<NewSegmentForm> Open(int kind)
+    {
+        ws.seg.SegKind = kind;
+        return std::make_unique<NewSegmentForm>(ws);
+    }
+
+    static QString Text(const DialogForm& form, const char* name) { return form.control(name)->text; }
+    std::string Point(int i) const { return ws.edit.WaveText[i]; }
+
+    // Appends a segment through the dialog's boxes, as its OK would.
+    void InsertFromDialog(int kind, std::map<QString, QString> boxes)
+    {
+        auto form = Open(kind);
+        for (const auto& [box, text] : boxes)
+            ASSERT_TRUE(form->type(box, text)) << box.toStdString();
+        form->click("cmdOK");
+    }
+
+    ScriptedPrompter prompter;
+    Workspace ws;
+};
+
+struct CheckCase {
+    const char* box;
+    const char* typed;
+    const char* message;  // "" when none is shown
+    const char* after;
+};
+
+// The fields each shape shows, Default, the up-downs, Cancel, the messages and the other cases
+// of the checks are in the segments_dialog end-to-end script, the toolbar's segments in
+// segments_toolbar.
+TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
+{
+    const char* pointsMsg = "Please enter an integer between 16 and 16383";
+    const char* cyclesMsg = "Please enter an integer between 1 and 2048";
+    const char* phaseMsg = "Please enter an integer between 0 and 359";
+    const char* offsetMsg = "Please enter a number between -5.000 and 5.000";
+    const char* dutyMsg = "Please enter a number between 0.000 and 100.000";
+    const char* dampMsg = "Please enter a number between 5.000 and -5.000";
+    const CheckCase cases[] = {
+        {"txtPoint", "16383", "", "16383"},
+        {"txtPoint", "16384", pointsMsg, "16"},
+        {"txtPoint", "99999999999", pointsMsg, "16"},
+        {"txtPoint", "", "", "16"},
+        {"txtPoint", "12ab", "", "16"},
+        {"txtCycles", "2048", "", "2048"},
+        {"txtCycles", "0", cyclesMsg, "1"},
+        {"txtCycles", "1.5", cyclesMsg, "1"},
+        {"txtPhase", "359", "", "359"},
+        {"txtPhase", "-1", phaseMsg, "0"},
+        {"txtPhase", "10.5", phaseMsg, "0"},
+        {"txtAmplitude", "5", "", "5"},
+        {"txtAmplitude", "0", "", "0"},
+        {"txtOffset", "-5.4", "", "-5.4"},
+        {"txtOffset", "-5.5", offsetMsg, "0.000"},
+        {"txtOffset", "", "", "0.000"},
+        {"txtDuty", "100.5", "", "100.5"},  // rounds to 100, halves to even
+        {"txtDuty", "0", "", "0"},
+        {"txtDuty", "100.6", dutyMsg, "50.000"},
+        {"txtDuty", "-0.6", dutyMsg, "50.000"},
+        {"txtDamp", "5.4", "", "5.4"},
+        {"txtDamp", "5.5", dampMsg, "-0.500"},
+        {"txtDamp", "?", "", "-0.500"},
+    };
+    auto square = Open(Shape::Square);
+    auto damped = Open(Shape::DampedSine);
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " \"" + c.typed + "\"");
+        auto& form = std::string(c.box) == "txtDamp" ? damped : square;
+        prompter.shown.clear();
+        ASSERT_TRUE(form->type(c.box, c.typed));
+        form->leave(c.box);
+        if (*c.message)
+            EXPECT_EQ(Messages(prompter.shown), QStringList{QString("TLV | ") + c.message});
+        else
+            EXPECT_TRUE(prompter.shown.empty());
+        EXPECT_EQ(Text(*form, c.box), c.after);
+    }
+}
+
+TEST_F(NewSegment, TypingAloneIsNeverJudgedAndDcSkipsTheAmplitude)
+{
+    auto form = Open(Shape::Sine);
+    form->type("txtPoint", "3");
+    form->type("txtAmplitude", "9");
+    EXPECT_EQ(Text(*form, "txtPoint"), "3");
+    form->pick("cboWaveForm", "DC");
+    form->leave("txtAmplitude");  // a DC segment has no amplitude
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(Text(*form, "txtAmplitude"), "9");
+}
+
+TEST_F(NewSegment, OkWritesTheShapeOfTheList)
+{
+    auto form = Open(Shape::Sine);
+    form->pick("cboWaveForm", "Square");
+    form->type("txtPoint", "1000.9");  // read as it stands, leniently
+    form->click("cmdOK");
+    EXPECT_TRUE(form->isClosed());
+    EXPECT_EQ(ws.seg.SegKind, 0);
+    EXPECT_EQ(ws.seg.SegKindName, "Square");
+    EXPECT_EQ(ws.edit.PointCount, 1001);
+    EXPECT_EQ(ws.edit.WaveText[500], "+5.000000E+00");
+    EXPECT_EQ(ws.edit.WaveText[501], "-5.000000E+00");
+
+    // A list text that names no shape keeps the shape the dialog was opened for.
+    auto other = Open(Shape::Dc);
+    other->type("cboWaveForm", "Wobble");
+    other->type("txtOffset", "1");
+    other->click("cmdOK");
+    EXPECT_EQ(ws.seg.SegKindName, "Wobble");
+    EXPECT_EQ(ws.edit.PointCount, 3001);
+    EXPECT_EQ(ws.edit.WaveText[3000], "+1.000000E+00");
+}
+
+TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
+{
+    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);
+    ws.edit.SelStartX = 0;
+    ws.edit.SelEndX = 31;
+    ws.seg.AddPending = true;
+    auto form = Open(Shape::Sine);
+    EXPECT_EQ(Text(*form, "txtPoint"), "1024");  // points 0..1023
+    EXPECT_FALSE(form->control("txtPoint")->enabled);
+    EXPECT_FALSE(form->control("udnPoint")->enabled);
+    EXPECT_FALSE(form->control("cmdDefault")->enabled);
+
+    form->click("cmdOK");  // previews: the document stays as it is
+    EXPECT_TRUE(form->previewed());
+    EXPECT_FALSE(form->cancelled());
+    EXPECT_EQ(ws.seg.PreviewCount, 1024);
+    EXPECT_EQ(ws.edit.PointCount, 2000);
+    EXPECT_EQ(ws.edit.WaveText[2000], "999");
+    EXPECT_EQ(ws.seg.SegKind, 0);
+
+    ws.edit.SelEndX = 62;  // Select All's columns: the whole waveform
+    EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "2000");
+    ws.edit.SelStartX = 100;  // past the end: nothing selected, nothing shown
+    ws.edit.SelEndX = 120;
+    EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "");
+}
+
+TEST_F(NewSegment, PlacedAboveTheFrameCentre)
+{
+    // 1000 twips are 66.7 pixels.
+    EXPECT_EQ(NewSegmentPosition(QRect(100, 50, 1000, 800), QSize(340, 286)), QPoint(430, 240));
+    auto form = Open(Shape::Sine);
+    EXPECT_EQ(form->placement(QRect(0, 0, 800, 600)),
+              NewSegmentPosition(QRect(0, 0, 800, 600), form->size()));
+}
+
+TEST_F(NewSegment, RoomCheckRefusesOnlyBeyond16383)
+{
+    InsertFromDialog(Shape::Dc, {{"txtPoint", "14384"}, {"txtOffset", "1"}});
+    ws.edit.ToolMode = 1;
+    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);  // 14384 + 2000
+    EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | Shortage Editing Space "});
+    EXPECT_EQ(ws.edit.PointCount, 14384);
+    EXPECT_EQ(Point(14384), "999");
+    EXPECT_EQ(ws.edit.UndoVolts[14384], 0.0);  // no snapshot was taken
+    EXPECT_EQ(ws.edit.ToolMode, 0);
+
+    InsertFromDialog(Shape::Dc, {{"txtPoint", "1999"}, {"txtOffset", "-1"}});  // 14384 + 1999
+    EXPECT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(ws.edit.PointCount, 16383);
+    EXPECT_EQ(Point(14384), "-1.000000E+00");
+    EXPECT_EQ(ws.activeSlot()->store[16383], kEndMarker);
+    EXPECT_EQ(ws.edit.UndoVolts[14384], kEndMarker);
+}
+
+TEST_F(NewSegment, OnlyPointZeroMarkedIsWrittenOver)
+{
+    {
+        EditTransaction tx(ws, EditTransaction::Closing::Redraw);
+        tx.WritePointText(0, "+1.000000E+00");
+        tx.PlaceEndMarker(1);
+    }
+    InsertSegment(ws, ShapeOfKind(Shape::Dc)->toolbar);
+    EXPECT_EQ(ws.edit.PointCount, 2000);
+    EXPECT_EQ(Point(0), "+0.000000E+00");
+    // The snapshot reaches only up to the write position.
+    EXPECT_EQ(ws.edit.UndoVolts[0], 1.0);
+    EXPECT_EQ(ws.edit.UndoVolts[1], 0.0);
+}
+
+TEST_F(NewSegment, NoiseIsUniformAndIndependent)
+{
+    InsertSegment(ws, ShapeOfKind(Shape::Noise)->toolbar);
+    ASSERT_EQ(ws.edit.PointCount, 2000);
+    double sum = 0;
+    int repeats = 0;  // a value equal to the one before
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_LE(std::abs(ws.edit.WaveText.value(i)), 5.0);
+        repeats += ws.edit.WaveText[i] == ws.edit.WaveText[i + 1];
+        sum += ws.edit.WaveText.value(i);
+    }
+    // The mean of 2000 uniform values in -5..+5 V has a spread of about 0.065 V.
+    EXPECT_LT(std::abs(sum / 2000), 0.4);
+    EXPECT_LE(repeats, 1);
+
+    std::string first = Point(0) + Point(1) + Point(2);
+    InsertSegment(ws, ShapeOfKind(Shape::Noise)->toolbar);
+    EXPECT_NE(Point(2000) + Point(2001) + Point(2002), first);
+}
+
+// Each preview reads the same boxes as its writing twin and yields the same values, except
+// that the damping is a tenth of the typed one.
+TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
+{
+    for (const ShapeRow& c : Shapes()) {
+        if (c.random)
+            continue;
+        Workspace w;
+        w.prompter = &prompter;
+        w.New();
+        w.seg.SegKind = c.kind;
+        NewSegmentForm form(w);
+        form.type("txtPoint", "700");
+        form.type("txtCycles", "3");
+        form.type("txtPhase", "30");
+        form.type("txtAmplitude", "4");
+        form.type("txtOffset", "0.5");
+        form.type("txtDuty", "30");
+        form.type("txtDamp", "-2");
+        PreviewSegment(w, form.parameters(c.kind, 10));
+        form.type("txtDamp", "-0.2");
+        InsertSegment(w, form.parameters(c.kind, 1));
+
+        ASSERT_EQ(w.seg.PreviewCount, 700) << c.kind;
+        ASSERT_EQ(w.edit.PointCount, 700) << c.kind;
+        for (int i = 0; i < 700; ++i)
+            ASSERT_NEAR(w.work.WorkVolts[static_cast<size_t>(i)], w.edit.WaveText.value(i), 5e-7)
+                << c.kind << " point " << i;
+        EXPECT_EQ(w.work.WorkVolts[700], 0.0);
+    }
+}
+
+TEST_F(NewSegment, PreviewsLeaveTheDocumentAlone)
+{
+    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);
+    ws.seg.SegKind = Shape::Sine;
+    NewSegmentForm form(ws);
+    form.type("txtPoint", "99999");  // a box as it stands, never checked
+    form.type("txtAmplitude", "9");
+    PreviewSegment(ws, form.parameters(Shape::Sine, 10));
+    EXPECT_EQ(ws.seg.PreviewCount, 16384);
+    EXPECT_EQ(ws.work.WorkVolts[16000], 5.0);  // clipped
+    EXPECT_EQ(ws.edit.PointCount, 2000);
+    EXPECT_FALSE(ws.edit.PointDefined[2000]);
+}
+
+}  // namespace
+}  // namespace tlv
