@@ -1,6 +1,6 @@
 # The Equation dialog from the Waveforms menu: its controls, a refusal that leaves it open and
 # the document untouched, and the segment OK appends. (Clipping, the room check and the boxes
-# kept for the run are in tests/synthesis/equation_form_test.cpp.)
+# kept for the run are in tests/synthesis/Equation_test.cpp.)
 menu mnuEquation
 menu mnuNew
 menu mnuEquation

@@ -61,7 +61,7 @@ protected:
     std::unique_ptr<PlotInputHandler> tools;
 };
 
-// Undo after Clear All, once and only once, is shown by the editing-clear script.
+// Undo after Clear All, once and only once, is shown by the editing-commands script.
 TEST_F(EditCommandsTest, UndoRestoresOnlyASnapshotAnEditTookSinceActivation)
 {
     const std::vector<double> ramp = Ramp(100);
@@ -90,8 +90,8 @@ TEST_F(EditCommandsTest, UndoOfAFullBufferKeepsItsTrailingZeros)
     EXPECT_EQ(ws.docs.DocSlots[0].store[kMaxPoints], kEndMarker);
 }
 
-// A paste one point too long is refused by the editing-room end-to-end script, the insertion
-// into one gap is shown by editing-clipboard.
+// A paste one point too long is refused by the editing-commands end-to-end script, the insertion
+// into one gap is shown there too.
 TEST_F(EditCommandsTest, APasteThatExactlyFillsTheBufferLeavesNoMarker)
 {
     setClipboard(384, 2.0);
@@ -150,7 +150,7 @@ TEST_F(EditCommandsTest, FreeHandOnAFullDocumentStaysInsideTheBuffer)
     EXPECT_EQ(ws.docs.DocSlots[0].store[kMaxPoints], kEndMarker);
 }
 
-// The strokes themselves are in the editing-freehand and editing-line end-to-end scripts.
+// The strokes themselves are in the editing-tools end-to-end script.
 TEST_F(EditCommandsTest, DrawingToolsWriteOnlyTheColumnsTheyDrewAndOnlyFiniteValues)
 {
     const int count = 8010;  // the last column, 250, holds ten points
@@ -164,6 +164,22 @@ TEST_F(EditCommandsTest, DrawingToolsWriteOnlyTheColumnsTheyDrewAndOnlyFiniteVal
     ASSERT_EQ(after.size(), before.size());  // a stroke over the short last column keeps the length
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + 249 * 32, after.begin()));
     EXPECT_EQ(ws.edit.WaveText[count], "999");
+
+    // The Line from a click to the end covers the columns from the click's neighbour on. Dragged,
+    // it is stored at once, so the trace the next move redraws from the store shows it.
+    commands.run(Cmd::Line.text());
+    const std::vector<double> unlined = points();
+    input(PlotInput::Type::Press, 100, 50);
+    input(PlotInput::Type::Move, 101, 50, 1);
+    input(PlotInput::Type::Release, 101, 50);
+    const double drawnRow = ws.edit.PlotY[150];
+    input(PlotInput::Type::Move, 200, 10, 0);
+    const std::vector<double> lined = points();
+    ASSERT_EQ(lined.size(), unlined.size());
+    EXPECT_TRUE(std::equal(unlined.begin(), unlined.begin() + 99 * 32, lined.begin()));
+    EXPECT_NE(lined[99 * 32 + 5], unlined[99 * 32 + 5]);
+    EXPECT_NEAR(ws.edit.PlotY[150], drawnRow, 0.1);
+    ChooseFreehand(ws);
 
     // A position that is no finite number reaches no point.
     input(PlotInput::Type::Press, 20, 100);
