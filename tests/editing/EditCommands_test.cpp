@@ -189,6 +189,8 @@ TEST_F(EditCommandsTest, DrawingToolsWriteOnlyTheColumnsTheyDrewAndOnlyFiniteVal
     for (int i = 0; i < count; ++i)
         ASSERT_TRUE(std::isfinite(ws.edit.WaveText.value(i))) << i;
     EXPECT_EQ(ws.edit.WaveText.value(30 * 32), -5.0);
+    // The stroke leaves the press's column on a line to the clamped position, drawn whole.
+    EXPECT_EQ(ws.edit.WaveText[20 * 32], ws.edit.WaveText[20 * 32 + 31]);
 }
 
 TEST_F(EditCommandsTest, AMarkerPressOnAnEmptyDocumentStoresNothing)

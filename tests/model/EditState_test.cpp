@@ -64,6 +64,19 @@ TEST_F(WorkspaceTest, BufferWithoutMarkerIsCountedOneShort)
     EXPECT_EQ(ws.edit.WaveText[7], "0");
 }
 
+TEST_F(WorkspaceTest, AValueThatIsNotFiniteIsRefusedAndThePointKept)
+{
+    ws.New();
+    EditTransaction tx(ws);
+    tx.WritePoints(0, {1.0, 2.0});
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        tx.WritePoint(1, bad);
+        tx.WritePointRun(0, 2, bad);
+        EXPECT_EQ(ws.edit.WaveText[0], "+1.000000E+00");
+        EXPECT_EQ(ws.edit.WaveText[1], "+2.000000E+00");
+    }
+}
+
 TEST_F(WorkspaceTest, FullDocumentKeepsItsPointsAcrossActivation)
 {
     DocumentWindow* first = ws.New();
