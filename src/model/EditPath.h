@@ -2,8 +2,6 @@
 
 // The edit path's reading side: the counting rules, the plot rows and the slot stores. The
 // writes are the edit transaction's (model/EditTransaction.h).
-#include <span>
-#include <string>
 #include <vector>
 
 #include "model/WorkspaceParts.h"
