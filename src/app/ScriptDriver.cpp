@@ -410,6 +410,8 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         showCommands(line.words.mid(1));
     else if (what == "windows")
         showWindows();
+    else if (what == "slots")
+        showSlots();
     else if (what == "plot")
         showPlot();
     else if (what == "status")
@@ -591,6 +593,10 @@ void ScriptDriver::showWindows()
         out_ << "window \"" << window->caption << "\" tag " << window->tag << " "
              << StateName(window->state) << (window.get() == ws_.activeWindow() ? " active" : "")
              << "\n";
+}
+
+void ScriptDriver::showSlots()
+{
     for (int n = 1; n <= 5; ++n) {
         const DocumentSlot& slot = ws_.docs.DocSlots[static_cast<size_t>(n - 1)];
         out_ << "slot " << n << (slot.used ? " used" : " free") << " \"" << slot.title << "\"\n";

@@ -67,6 +67,7 @@ private:
     void printNamed(const QString& text, const QStringList& names);
     void showCommands(const QStringList& names);
     void showWindows();
+    void showSlots();
     void showPlot();
     void showStatus();
     void showSystem();

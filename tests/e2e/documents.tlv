@@ -6,14 +6,17 @@ menu mnuNew
 menu mnuNew
 button Toolbar1 1
 show windows
+show slots
 answer ok
 menu mnuNew
 show windows
+show slots
 window select Untitled Waveform Data 2
 show state
 window close
 menu mnuNew
 show windows
+show slots
 echo --- slots freed in any order are taken again, the fifth among them
 window select Untitled Waveform Data 5
 window close
@@ -25,6 +28,7 @@ menu mnuNew
 menu mnuNew
 menu mnuNew
 show windows
+show slots
 window state maximized
 render max.png
 render plot max-plot.png
@@ -40,6 +44,7 @@ menu mnuClose
 menu mnuClose
 menu mnuClose
 show windows
+show slots
 menu mnuClose
 button Toolbar2 6
 menu mnuExit
