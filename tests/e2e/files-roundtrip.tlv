@@ -17,21 +17,15 @@ show windows
 echo --- each file opened back in a window of its own
 choose wave.afc
 menu mnuOpen
-show points 0 2
 show points 1999 2001
-show points 3999 4001
 show points 5998 6000
 choose wave.csv
 menu mnuOpen
-show points 0 2
 show points 1999 2001
-show points 3999 4001
 show points 5998 6000
 choose wave.prn
 menu mnuOpen
-show points 0 2
 show points 1999 2001
-show points 3999 4001
 show points 5998 6000
 show windows
 echo --- Save writes back to the window's own file

@@ -6,23 +6,23 @@ click cmdOK
 select 0 0
 menu mnuInvert
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40
 menu mnuMirror
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40
 menu mnuAbsolute
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40
 menu mnuExpand
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40
 menu mnuAdd
 click optWave
@@ -31,8 +31,8 @@ set txtOffset 1
 click cmdOK
 click cmdOk
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40
 menu mnuSubtract
 click optWave
@@ -41,8 +41,8 @@ set txtOffset 1
 click cmdOK
 click cmdOk
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40
 menu mnuMultiply
 click optWave
@@ -51,6 +51,6 @@ set txtOffset 1.5
 click cmdOK
 click cmdOk
 menu mnuUndo
-show points 18 21
-show points 31 33
+show points 0 0
+show points 30 31
 show points 39 40

@@ -2,19 +2,15 @@
 menu mnuNew
 menu mnuSine
 set txtPoint 1800
-set txtCycles 2
 click cmdOK
 menu mnuTriangle
 set txtPoint 1800
-set txtCycles 2
 click cmdOK
 menu mnuSquare
 set txtPoint 1800
-set txtCycles 2
 click cmdOK
 menu mnuRamp
 set txtPoint 1800
-set txtCycles 2
 click cmdOK
 menu mnuDamped
 set txtPoint 1800
@@ -22,11 +18,9 @@ set txtCycles 4
 click cmdOK
 menu mnuExprise
 set txtPoint 1800
-set txtCycles 2
 click cmdOK
 menu mnuExpfall
 set txtPoint 1800
-set txtCycles 2
 click cmdOK
 menu mnuNoise
 set txtPoint 1800
