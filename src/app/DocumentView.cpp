@@ -58,17 +58,30 @@ PlotWidget::PlotWidget(Workspace& workspace, int windowId, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-std::vector<double> PlotWidget::traceRows() const
+std::span<const double> PlotWidget::windowPoints() const
 {
     DocumentWindow* w = workspace_.findWindow(windowId_);
-    if (!w)
-        return {};
-    if (w == workspace_.activeWindow())
+    if (w && w == workspace_.activeWindow())
+        return {workspace_.edit.WaveText.values(), static_cast<size_t>(workspace_.edit.PointCount)};
+    if (DocumentSlot* slot = w ? workspace_.slotOf(w->tag) : nullptr)
+        return {slot->store.data(), static_cast<size_t>(CountStore(slot->store))};
+    return {};
+}
+
+std::vector<double> PlotWidget::traceRows() const
+{
+    // The active window's trace may run ahead of its points while a tool draws.
+    if (workspace_.findWindow(windowId_) == workspace_.activeWindow() && workspace_.activeWindow())
         return std::vector<double>(workspace_.edit.PlotY.begin(),
                                    workspace_.edit.PlotY.begin() + ShownTraceColumns(workspace_));
-    if (DocumentSlot* slot = workspace_.slotOf(w->tag))
-        return PlotRows(slot->store.data(), CountStore(slot->store));
-    return {};
+    const std::span<const double> points = windowPoints();
+    return PlotRows(points.data(), static_cast<int>(points.size()));
+}
+
+std::vector<ColumnRange> PlotWidget::traceRanges() const
+{
+    const std::span<const double> points = windowPoints();
+    return ColumnRanges(points.data(), static_cast<int>(points.size()));
 }
 
 namespace {
@@ -151,7 +164,7 @@ void PlotWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     std::vector<double> rows = traceRows();
     const PlotOverlay overlay = w == workspace_.activeWindow() ? ToolOverlay(workspace_) : PlotOverlay{};
-    PaintPlot(painter, size(), w->state, rows.data(), static_cast<int>(rows.size()), overlay);
+    PaintPlot(painter, size(), w->state, rows.data(), static_cast<int>(rows.size()), overlay, traceRanges());
 }
 
 }  // namespace tlv

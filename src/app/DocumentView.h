@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <span>
 
 #include "model/DocumentWindow.h"
+#include "model/EditPath.h"
 
 namespace tlv {
 
@@ -37,8 +39,9 @@ class PlotWidget : public QWidget {
 public:
     PlotWidget(Workspace& workspace, int windowId, QWidget* parent = nullptr);
 
-    // Plot rows of the trace this widget shows.
+    // Plot rows of the trace this widget shows, and each column's range drawn behind it.
     std::vector<double> traceRows() const;
+    std::vector<ColumnRange> traceRanges() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +54,8 @@ protected:
 private:
     // Hands mouse input to the mouse tools in plot units.
     void forward(PlotInput::Type type, QMouseEvent* event);
+    // The points of this widget's window: the edit buffer's when it is active, else its store's.
+    std::span<const double> windowPoints() const;
 
     Workspace& workspace_;
     int windowId_;

@@ -40,7 +40,7 @@ void PaintRubberBand(QPainter& painter, const QLineF& line)
 }  // namespace
 
 void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* rows, int count,
-               const PlotOverlay& overlay)
+               const PlotOverlay& overlay, const std::vector<ColumnRange>& ranges)
 {
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), box), kPlotBackground);
@@ -56,11 +56,15 @@ void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* ro
 
     // The trace goes on top of the grid, and a level at the very edge (+5 V is at y = -0.06)
     // stays on the border line instead of falling just outside the box.
-    auto row = [rows](int k) { return std::clamp(rows[k], 0.0, 304.0); };
+    auto inBox = [](double row) { return std::clamp(row, 0.0, 304.0); };
+    auto row = [rows, inBox](int k) { return inBox(rows[k]); };
+    QPen trace(kTraceColour);
+    trace.setCosmetic(true);
+    painter.setPen(trace);
+    for (size_t k = 0; k < ranges.size(); ++k)
+        if (ranges[k].top != ranges[k].bottom)
+            painter.drawLine(QPointF(k, inBox(ranges[k].top)), QPointF(k, inBox(ranges[k].bottom)));
     if (count > 0) {
-        QPen trace(kTraceColour);
-        trace.setCosmetic(true);
-        painter.setPen(trace);
         if (count == 1) {
             painter.drawPoint(QPointF(0, row(0)));
         } else {

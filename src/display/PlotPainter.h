@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include "model/DocumentWindow.h"
+#include "model/EditPath.h"
 
 class QPainter;
 
@@ -25,10 +26,11 @@ struct PlotOverlay {
     QLineF rubberLine;
 };
 
-// Paints the plot box of the given pixel size: background, grid for the window state, the
-// trace through rows[0..count-1] (plot rows of columns 0, 1, ...) and the overlay.
+// Paints the plot box of the given pixel size: background, grid for the window state, each
+// column's range as a vertical line, the trace through rows[0..count-1] (plot rows of columns
+// 0, 1, ...) and the overlay.
 void PaintPlot(QPainter& painter, QSize box, WindowState state, const double* rows, int count,
-               const PlotOverlay& overlay = {});
+               const PlotOverlay& overlay = {}, const std::vector<ColumnRange>& ranges = {});
 
 // Paints the axis labels around a box placed in a client area of the given size.
 void PaintAxisLabels(QPainter& painter, QSize client, WindowState state);

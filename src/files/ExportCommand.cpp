@@ -42,7 +42,7 @@ void FileCommands::ExportImage()
         ws_.prompter->message("File name existence. Save overwrite.... ?", "TLV", Buttons::YesNo,
                               Icon::Information) != Answer::Yes)
         return;
-    if (QString reason = ExportPrintImage(*path, PrintRows(ws_), window->caption); !reason.isEmpty())
+    if (QString reason = ExportPrintImage(*path, PrintTraceOf(ws_), window->caption); !reason.isEmpty())
         cannot("Cannot export", *path, reason + ".");
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/PrintPainter.h"
 #include "files/TableFormat.h"
 #include "model/Services.h"
 
@@ -23,8 +24,8 @@ FileKind KindOfPath(const QString& path);
 // dot, or an unknown extension) sends Save to Save As.
 FileKind KindOfCaption(const QString& caption);
 
-// The plot rows the printed page draws (and an exported picture shows) for the active waveform.
-std::vector<double> PrintRows(const Workspace& ws);
+// The curve the printed page draws (and an exported picture shows) for the active waveform.
+PrintTrace PrintTraceOf(const Workspace& ws);
 
 // The File menu's Open, Save, Save As, Import, Print and Export Image, and its recent files,
 // with the readers and writers of the AFC, CSV and PRN files. Each document window keeps the path

@@ -30,7 +30,7 @@ QRectF PrintImageArea()
     return QRectF(500, 500, 15500, 10000);
 }
 
-QImage PrintPageImage(const std::vector<double>& rows, const QString& caption, int width)
+QImage PrintPageImage(const PrintTrace& trace, const QString& caption, int width)
 {
     const QRectF area = PrintImageArea();
     const double scale = static_cast<double>(width) / area.width();
@@ -42,13 +42,13 @@ QImage PrintPageImage(const std::vector<double>& rows, const QString& caption, i
     QPainter painter(&image);
     painter.scale(scale, scale);
     painter.translate(-area.topLeft());
-    PaintPrintPage(painter, rows, caption);
+    PaintPrintPage(painter, trace, caption);
     painter.end();
     SetDotsPerInch(image, kTwipsPerInch * scale);
     return image;
 }
 
-QByteArray PrintPageSvg(const std::vector<double>& rows, const QString& caption)
+QByteArray PrintPageSvg(const PrintTrace& trace, const QString& caption)
 {
     const QRectF area = PrintImageArea();
     QBuffer buffer;
@@ -60,7 +60,7 @@ QByteArray PrintPageSvg(const std::vector<double>& rows, const QString& caption)
     svg.setTitle(caption);
     QPainter painter(&svg);
     painter.translate(-area.topLeft());
-    PaintPrintPage(painter, rows, caption);
+    PaintPrintPage(painter, trace, caption);
     painter.end();
     return buffer.data();
 }
@@ -75,7 +75,7 @@ ImageKind KindOfImagePath(const QString& path)
     return ImageKind::Other;
 }
 
-QString ExportPrintImage(const QString& path, const std::vector<double>& rows,
+QString ExportPrintImage(const QString& path, const PrintTrace& trace,
                          const QString& caption, int width)
 {
     switch (KindOfImagePath(path)) {
@@ -84,12 +84,12 @@ QString ExportPrintImage(const QString& path, const std::vector<double>& rows,
             return QString("the width must be %1 to %2 pixels").arg(kMinImageWidth).arg(kMaxImageWidth);
         QBuffer png;
         png.open(QIODevice::WriteOnly);
-        if (!PrintPageImage(rows, caption, width).save(&png, "PNG"))
+        if (!PrintPageImage(trace, caption, width).save(&png, "PNG"))
             return "the PNG picture could not be made";
         return WriteFileSafely(path, png.data());
     }
     case ImageKind::Svg:
-        return WriteFileSafely(path, PrintPageSvg(rows, caption));
+        return WriteFileSafely(path, PrintPageSvg(trace, caption));
     case ImageKind::Other:
         break;
     }

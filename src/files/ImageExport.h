@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#include "files/PrintPainter.h"
+
 namespace tlv {
 
 constexpr int kDefaultImageWidth = 1600;
@@ -19,10 +21,10 @@ QRectF PrintImageArea();
 
 // The printed page as a picture: the same painting as Print, scaled so the area is `width` pixels
 // wide. The picture records the page's physical size, so it prints as large as the page.
-QImage PrintPageImage(const std::vector<double>& rows, const QString& caption,
+QImage PrintPageImage(const PrintTrace& trace, const QString& caption,
                       int width = kDefaultImageWidth);
 // The printed page as an SVG drawing in twips: the trace is one polyline.
-QByteArray PrintPageSvg(const std::vector<double>& rows, const QString& caption);
+QByteArray PrintPageSvg(const PrintTrace& trace, const QString& caption);
 
 enum class ImageKind { Other, Png, Svg };
 // The kind a path names by its extension, in any case.
@@ -31,7 +33,7 @@ ImageKind KindOfImagePath(const QString& path);
 // Writes the page as PNG (`width` pixels wide, within the limits above) or SVG, as the path's extension says. Returns the
 // reason when the file could not be written, nothing (empty) when it was; a failed write leaves
 // an existing file as it was.
-QString ExportPrintImage(const QString& path, const std::vector<double>& rows,
+QString ExportPrintImage(const QString& path, const PrintTrace& trace,
                          const QString& caption, int width = kDefaultImageWidth);
 
 }  // namespace tlv

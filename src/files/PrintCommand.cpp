@@ -15,23 +15,27 @@
 
 namespace tlv {
 
-// Plot rows of every 32nd point of the edit buffer; an empty waveform still gives column 0.
-// A value beyond +/-5 V (an AFC file may hold any) is printed on the frame's edge rather than
-// off the page.
-std::vector<double> PrintRows(const Workspace& ws)
+// Plot rows of every 32nd point of the edit buffer and each column's range; an empty waveform
+// still gives column 0. A value beyond +/-5 V (an AFC file may hold any) is printed on the
+// frame's edge rather than off the page.
+PrintTrace PrintTraceOf(const Workspace& ws)
 {
-    std::vector<double> rows =
-        PlotRows(ws.edit.WaveText.values(), std::max(PointsInEditBuffer(ws.edit), 1));
-    for (double& row : rows)
-        row = std::clamp(row, 0.0, static_cast<double>(kPlotHeight));
-    return rows;
+    const int count = std::max(PointsInEditBuffer(ws.edit), 1);
+    PrintTrace trace(PlotRows(ws.edit.WaveText.values(), count), ColumnRanges(ws.edit.WaveText.values(), count));
+    auto inFrame = [](double& row) { row = std::clamp(row, 0.0, static_cast<double>(kPlotHeight)); };
+    std::for_each(trace.rows.begin(), trace.rows.end(), inFrame);
+    for (ColumnRange& range : trace.ranges) {
+        inFrame(range.top);
+        inFrame(range.bottom);
+    }
+    return trace;
 }
 
 namespace {
 
 // The page as a PDF, painted in memory so that the file is written as every file is: whole or
 // not at all, and never onto a device or a FIFO.
-QByteArray PdfPage(const QPagedPaintDevice& device, const std::vector<double>& rows,
+QByteArray PdfPage(const QPagedPaintDevice& device, const PrintTrace& trace,
                    const QString& caption)
 {
     QByteArray pdf;
@@ -41,7 +45,7 @@ QByteArray PdfPage(const QPagedPaintDevice& device, const std::vector<double>& r
     writer.setPageLayout(device.pageLayout());
     writer.setResolution(device.logicalDpiX());
     QPainter painter(&writer);
-    PaintPrintPage(painter, rows, caption);
+    PaintPrintPage(painter, trace, caption);
     painter.end();
     return pdf;
 }
@@ -56,7 +60,7 @@ void FileCommands::Print()
     if (!printer)
         return;
     if (const QString target = printer->pdfPath(); !target.isEmpty()) {
-        if (QString reason = WriteFileSafely(target, PdfPage(printer->device(), PrintRows(ws_), window->caption));
+        if (QString reason = WriteFileSafely(target, PdfPage(printer->device(), PrintTraceOf(ws_), window->caption));
             !reason.isEmpty())
             cannot("Cannot print to", target, reason + ".");
         return;
@@ -66,7 +70,7 @@ void FileCommands::Print()
         cannot("Cannot print to", printer->name(), "the printer could not be started.");
         return;
     }
-    PaintPrintPage(painter, PrintRows(ws_), window->caption);
+    PaintPrintPage(painter, PrintTraceOf(ws_), window->caption);
     painter.end();
 }
 

@@ -18,8 +18,9 @@ void DrawTextAt(QPainter& painter, QPointF topLeft, const QString& text)
 }
 }  // namespace
 
-void PaintPrintPage(QPainter& painter, const std::vector<double>& rows, const QString& caption)
+void PaintPrintPage(QPainter& painter, const PrintTrace& trace, const QString& caption)
 {
+    const std::vector<double>& rows = trace.rows;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     // On a printer a dot is several device pixels; a picture smaller than the page may make it
@@ -33,6 +34,10 @@ void PaintPrintPage(QPainter& painter, const std::vector<double>& rows, const QS
 
     QPen curve(QColor(0, 255, 255), 2 * dot, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(curve);
+    for (size_t k = 0; k < trace.ranges.size(); ++k)
+        if (trace.ranges[k].top != trace.ranges[k].bottom)
+            painter.drawLine(PrintCurvePoint(static_cast<int>(k), trace.ranges[k].top),
+                             PrintCurvePoint(static_cast<int>(k), trace.ranges[k].bottom));
     if (rows.size() == 1) {
         painter.drawPoint(PrintCurvePoint(0, rows[0]));
     } else {

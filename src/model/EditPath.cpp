@@ -57,6 +57,17 @@ std::vector<double> PlotRows(const double* volts, int count)
     return rows;
 }
 
+std::vector<ColumnRange> ColumnRanges(const double* volts, int count)
+{
+    std::vector<ColumnRange> ranges;
+    ranges.reserve(kPlotColumns);
+    for (int first = 0; first < count && static_cast<int>(ranges.size()) < kPlotColumns; first += 32) {
+        const auto [low, high] = std::minmax_element(volts + first, volts + std::min(first + 32, count));
+        ranges.push_back({MillivoltsToPlotY(*high * 1000.0), MillivoltsToPlotY(*low * 1000.0)});
+    }
+    return ranges;
+}
+
 void DiscardUndo(EditState& edit)
 {
     std::fill(edit.UndoVolts.begin(), edit.UndoVolts.end(), 0.0);

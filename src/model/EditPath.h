@@ -24,6 +24,14 @@ int WritePosition(const EditState& edit);
 // ---- Plot rows ----------------------------------------------------------------------------------
 // Plot rows of every 32nd of the first count values, at most one per plot column.
 std::vector<double> PlotRows(const double* volts, int count);
+// A column's lowest and highest points as plot rows: top is the row of the highest value.
+struct ColumnRange {
+    double top = 0;
+    double bottom = 0;
+};
+// The range of each column's 32 points (fewer in a short last column) of the first count values,
+// at most one per plot column: a dense waveform drawn with them shows its envelope.
+std::vector<ColumnRange> ColumnRanges(const double* volts, int count);
 
 // ---- Undo -----------------------------------------------------------------------------------------
 enum class UndoExtent {
