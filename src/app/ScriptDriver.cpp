@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 #include "commands/Commands.h"
+#include "editing/PointEdits.h"
 #include "app/FormDialog.h"
 #include "app/MainWindow.h"
 #include "app/PrinterTarget.h"
@@ -218,6 +219,8 @@ void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
         window(line);
     } else if (c == "select") {
         select(line);
+    } else if (c == "point") {
+        point(line);
     } else if (c == "recent") {
         recent(line);
     } else if (c == "frame") {
@@ -739,6 +742,16 @@ void ScriptDriver::select(const Line& line)
     ws_.edit.SelStartX = static_cast<int16_t>(from);
     ws_.edit.SelEndX = static_cast<int16_t>(to);
     ws_.CaptureSelection();
+}
+
+void ScriptDriver::point(const Line& line)
+{
+    need(line, 3);
+    if (line.words[0] != "set")
+        throw ScriptError(line.number, "point takes set INDEX VOLTS");
+    if (!ws_.activeWindow())
+        throw ScriptError(line.number, "point set needs an open document window");
+    SetPointText(ws_, number(line, 1, "point"), line.words[2]);
 }
 
 }  // namespace tlv

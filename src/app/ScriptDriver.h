@@ -60,6 +60,7 @@ private:
     void show(const Line& line, DialogForm* dialog);
     void render(const Line& line, DialogForm* dialog);
     void select(const Line& line);
+    void point(const Line& line);
 
     void showPoints(const Line& line);
     void showState(const QStringList& names);
