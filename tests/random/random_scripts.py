@@ -26,7 +26,7 @@ SHAPE_NAMES = ["Sine", "Triangle", "Square", "Ramp", "Damped Sine", "Exp Rise", 
                "Noise", "DC"]
 FIELDS = ["Point", "Amplitude", "Offset", "Cycles", "Phase", "Duty", "Damp"]
 KEYS = ["Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "Del", "Ctrl+A", "F1", "Ctrl+Q", "F5"]
-SHOWS = ["state", "commands", "windows", "plot", "status", "system"]
+SHOWS = ["state", "commands", "windows", "slots", "plot", "status", "system"]
 # Files the folder holds before the script starts (see prepare_folder) and names it may create.
 PATHS = ["wave.afc", "wave.csv", "wave.prn", "table.txt", "empty.afc", "junk.csv", "nan.afc",
          "fifo.afc", "fifo.csv", "folder.afc", "link.prn", "sub/deep.afc", "missing/x.afc",
@@ -135,9 +135,11 @@ class Generator:
 
     def plot_input(self):
         rng = self.rng
-        kind = rng.choice(["press", "move", "release", "click", "dblclick", "drag", "key"])
+        kind = rng.choice(["press", "move", "release", "click", "dblclick", "drag", "key", "point"])
         button = " " + rng.choice("011124") if rng.random() < 0.4 else ""
-        if kind == "key":
+        if kind == "point":  # a point typed in, at any index
+            self.emit("point set %d %s" % (rng.randint(-2, 16385), rng.choice(HOSTILE + ["-5", "5", "1.5"])))
+        elif kind == "key":
             self.emit("plot key %d" % rng.choice([46, 37, 38, 39, 40, 13, 27, rng.randint(0, 300)]))
         elif kind == "drag":
             self.emit("plot press %s%s" % (plot_point(rng), button),
