@@ -23,24 +23,12 @@ using namespace tlv::test;
 
 namespace {
 
-// Sets an environment variable while it lives.
-struct EnvSetting {
-    EnvSetting(const char* name, const QString& value) : name(name)
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvSetting() { qunsetenv(name); }
-    const char* name;
-};
-
 // The virtual instrument on a bus of its own, which the libraries of this process reach.
 struct Bus {
     explicit Bus(const QStringList& options)
         : instrument(QStringList{"--bus", dir.filePath("bus")} + options)
     {
-        qputenv("TOLVENAR_SIMBUS", instrument.device().toLocal8Bit());
     }
-    ~Bus() { qunsetenv("TOLVENAR_SIMBUS"); }
 
     // The generator's commands, in order.
     QStringList commands() const
@@ -61,6 +49,7 @@ struct Bus {
 
     QTemporaryDir dir;
     VirtualInstrumentProcess instrument;
+    EnvSetting simbus{"TOLVENAR_SIMBUS", instrument.device()};
 };
 
 // The sequences alone, on the libraries of the simulated bus.

@@ -529,51 +529,35 @@ TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
 
 TEST(CloseOperations, AtExitTheCurrentReadyCardAndOnSwitchingTheOthers)
 {
-    struct Case {
-        int type;
-        bool gpib, sicl;
-        int switchTo;  // -1: the close at exit
-        QStringList lines;
-        bool gpibAfter, siclAfter;
-    };
-    const QStringList siclClose{"iclose 7", "_siclcleanup"};
-    const Case cases[] = {
-        {1, false, false, -1, {}, false, false},
-        {1, true, false, -1, {"ibonl 2 0"}, false, false},
-        {2, true, false, -1, {}, true, false},
-        {2, false, true, -1, siclClose, false, false},
-        {0, true, true, -1, {}, true, true},  // serial closes nothing
-        {0, true, true, 1, siclClose, true, false},
-        {1, true, true, 2, {"ibonl 2 0"}, false, true},
-        {1, true, true, 0, QStringList{"ibonl 2 0"} + siclClose, false, false},
-    };
-    for (const Case& c : cases) {
+    const QStringList ni{"ibonl 2 0"}, sicl{"iclose 7", "_siclcleanup"};
+    // Interface type, the cards ready ("N": NI, "S": SICL), the type switched to (-1: the close
+    // at exit), whether iclose fails, the calls made, the cards left ready. The serial line (0)
+    // closes nothing at exit; a session that will not close is reported, SICL released anyway.
+    const std::tuple<int, QString, int, bool, QStringList, QString> cases[] = {
+        {1, "", -1, false, {}, ""},        {1, "N", -1, false, ni, ""},
+        {2, "N", -1, false, {}, "N"},      {2, "S", -1, false, sicl, ""},
+        {0, "NS", -1, false, {}, "NS"},    {0, "NS", 1, false, sicl, "N"},
+        {1, "NS", 2, false, ni, "S"},      {1, "NS", 0, false, ni + sicl, ""},
+        {1, "S", 0, true, {"iclose 7 -> 4", "_siclcleanup"}, ""}};
+    for (const auto& [type, ready, switchTo, failClose, lines, after] : cases) {
         Transcript t;
+        if (failClose)
+            t.fail("iclose", 1, 4);
         LinkState link;
         link.GpibBoard = 2;
         link.SiclSession = 7;
-        link.InterfaceType = c.type;
-        link.GpibReady = c.gpib;
-        link.SiclReady = c.sicl;
+        link.InterfaceType = type;
+        link.GpibReady = ready.contains('N');
+        link.SiclReady = ready.contains('S');
         IeeeLinks links(link, std::make_unique<FakeGpib>(t), std::make_unique<FakeSicl>(t));
-        if (c.switchTo < 0)
+        if (switchTo < 0)
             links.closeInstrumentLink();
         else
-            EXPECT_EQ(links.closeOthers(c.switchTo), "");
-        EXPECT_EQ(t.lines, c.lines) << c.type << " " << c.switchTo;
-        EXPECT_EQ(link.GpibReady, c.gpibAfter) << c.type << " " << c.switchTo;
-        EXPECT_EQ(link.SiclReady, c.siclAfter) << c.type << " " << c.switchTo;
+            EXPECT_EQ(links.closeOthers(switchTo), failClose ? "SICL error 4 in iclose: fake error 4" : "");
+        EXPECT_EQ(t.lines, lines) << type << " " << switchTo;
+        EXPECT_EQ(QString(link.GpibReady ? "N" : "") + (link.SiclReady ? "S" : ""), after)
+            << type << " " << switchTo;
     }
-    // A session that will not close is reported, and SICL is released all the same.
-    Transcript t;
-    LinkState link;
-    link.SiclReady = true;
-    link.SiclSession = 7;
-    IeeeLinks links(link, std::make_unique<FakeGpib>(t), std::make_unique<FakeSicl>(t));
-    t.fail("iclose", 1, 4);
-    EXPECT_EQ(links.closeOthers(0), "SICL error 4 in iclose: fake error 4");
-    EXPECT_EQ(t.lines, (QStringList{"iclose 7 -> 4", "_siclcleanup"}));
-    EXPECT_FALSE(link.SiclReady);
 }
 
 TEST(NoLibrary, EveryCallFailsAsWithNoBoard)

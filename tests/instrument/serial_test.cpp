@@ -53,17 +53,17 @@ struct Recorded {
 // COM1 pointed at the device, as a user without hardware does it.
 struct Com1 {
     explicit Com1(const QString& device, const QString& baud = "115200")
+        : port("TOLVENAR_COM1", device)
     {
-        qputenv("TOLVENAR_COM1", device.toLocal8Bit());
         link.setPortNumber(1);
         link.setSettings(SerialSettingsText(baud));
     }
-    ~Com1() { qunsetenv("TOLVENAR_COM1"); }
     LinkOutcome download(std::vector<double> volts)
     {
         SteadyWaiter waiter(&control.cancel);
         return RunSerialDownload(link, waiter, {std::move(volts), 0, "Linux"}, control);
     }
+    EnvSetting port;
     SerialLink link;
     LinkControl control;
 };
