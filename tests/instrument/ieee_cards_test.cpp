@@ -437,7 +437,9 @@ TEST(IeeeDownload, BothCardsCommandsWaitsAndDataInOrder)
     EXPECT_EQ(ni.driver.words, (std::vector<std::int32_t>{0, 2048, 4095}));  // code + 2048
 
     SiclCard sicl{Identified{}};
-    ASSERT_TRUE(sicl.download({-5.0, -1.0, 5.0}, -1).done());
+    const LinkOutcome done = sicl.download({-5.0, -1.0, 5.0}, -1);
+    ASSERT_TRUE(done.done());
+    EXPECT_FALSE(SiclSessionClosed(done));
     EXPECT_EQ(sicl.driver.written, QByteArray("A4\nF1\nG0\nT0\nEE0\nV23\n") +
                                        QByteArray::fromHex("0000" "6606" "ff0f") + "A4\n");
     expected = QStringList{"iprintf 9 A4"};
