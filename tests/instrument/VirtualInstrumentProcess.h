@@ -8,6 +8,16 @@
 #include <QThread>
 #include <vector>
 
+// Sets an environment variable while it lives.
+struct EnvSetting {
+    EnvSetting(QByteArray name, const QString& value) : name(std::move(name))
+    {
+        qputenv(this->name.constData(), value.toLocal8Bit());
+    }
+    ~EnvSetting() { qunsetenv(name.constData()); }
+    QByteArray name;
+};
+
 // The virtual instrument started from a test: its device, its JSON log and its CSV folder.
 class VirtualInstrumentProcess {
 public:

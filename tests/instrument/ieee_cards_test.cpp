@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <dlfcn.h>
-#include <gnu/libc-version.h>
 #include <functional>
+#include <gnu/libc-version.h>
 #include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -31,12 +31,34 @@ using namespace tlv::test;
 
 namespace {
 
-// Every driver call and wait of a conversation, in order, as text.
+QString Text(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+QString Text(long long number) { return QString::number(number); }
+// "name arg arg ...": a driver call as a transcript writes it.
+template <class... Args>
+QString Line(const char* name, Args... args)
+{
+    QString line = name;
+    ((line += ' ' + Text(args)), ...);
+    return line;
+}
+
+// Every driver call and wait of a conversation, in order, as text, and the calls a test fails.
 struct Transcript {
     QStringList lines;
-    // Runs after a line is added.
-    std::function<void(const QString&)> onLine;
+    std::function<void(const QString&)> onLine;  // runs after a line is added
+    std::vector<std::tuple<QString, int, GpibStatus>> failures;
 
+    // The nth call (from 1) whose line starts with prefix fails so; SICL takes iberr as its number.
+    void fail(const QString& prefix, int nth, GpibStatus status) { failures.emplace_back(prefix, nth, status); }
+    void fail(const QString& prefix, int nth, int number) { fail(prefix, nth, {gpib::ERR, number, 0}); }
+    std::optional<GpibStatus> failure(const QString& line)
+    {
+        std::optional<GpibStatus> out;
+        for (auto& [prefix, nth, status] : failures)
+            if (line.startsWith(prefix) && --nth == 0)
+                out = status;
+        return out;
+    }
     void add(const QString& line)
     {
         lines << line;
@@ -46,202 +68,172 @@ struct Transcript {
 };
 
 // Writes "wait 20" or "wait 200"; a set cancel flag cuts the wait short.
-class TranscriptWaiter : public Waiter {
-public:
-    explicit TranscriptWaiter(Transcript& t, const std::atomic<bool>* cancel = nullptr)
-        : t_(t), cancel_(cancel)
-    {
-    }
+struct TranscriptWaiter : Waiter {
+    TranscriptWaiter(Transcript& t, const std::atomic<bool>& cancel) : t(t), cancel(cancel) {}
     bool wait(std::chrono::microseconds d) override
     {
-        t_.add(QString("wait %1").arg(d.count() / 1000));
-        return !(cancel_ && cancel_->load());
+        t.add(QString("wait %1").arg(d.count() / 1000));
+        return !cancel.load();
     }
-
-private:
-    Transcript& t_;
-    const std::atomic<bool>* cancel_;
+    Transcript& t;
+    const std::atomic<bool>& cancel;
 };
 
-// An NI-488.2 driver that answers as a bus with the listeners and replies a test gives it, and
-// fails the calls it is told to fail.
-class FakeGpib : public GpibDriver {
-public:
-    explicit FakeGpib(Transcript& t) : t_(t) {}
-
-    QStringList boards{"GPIB0"};
-    std::vector<Addr4882> listeners{0, 9};
-    std::map<int, QByteArray> replies{{9, "KTR6610/2\r\n"}};
-    std::vector<std::vector<std::int32_t>> blocks;  // every Test1 block
-
-    // The nth call (from 1) whose line starts with prefix leaves this status.
-    void fail(const QString& prefix, int nth, GpibStatus status)
-    {
-        failures_.emplace_back(prefix, nth, status);
-    }
+// An NI-488.2 driver that answers as a bus with the listeners and replies a test gives it.
+struct FakeGpib : GpibDriver {
+    explicit FakeGpib(Transcript& t) : t(t) {}
 
     int ibfind(const QByteArray& name) override
     {
-        const bool found = boards.contains(QString::fromLatin1(name));
-        call("ibfind " + name, !found);
+        const bool found = boards.contains(Text(name));
+        call(!found, "ibfind", name);
         return found && !status_.failed() ? 32 : -1;
     }
-    void ibonl(int ud, int online) override { call(QString("ibonl %1 %2").arg(ud).arg(online)); }
-    void SendIFC(int board) override { call(QString("SendIFC %1").arg(board)); }
+    void ibonl(int ud, int online) override { call(false, "ibonl", ud, online); }
+    void SendIFC(int board) override { call(false, "SendIFC", board); }
     void FindLstn(int board, const std::vector<Addr4882>& pads, std::vector<Addr4882>& results,
                   int limit) override
     {
         QStringList list;
         for (Addr4882 a : pads)
-            list << QString::number(a);
-        call(QString("FindLstn %1 %2 [%3]").arg(board).arg(limit).arg(list.join(' ')));
+            list << Text(a);
+        call(false, "FindLstn", board, limit, ("[" + list.join(' ') + "]").toLatin1());
         if (!status_.failed())
-            std::copy_n(listeners.begin(), std::min<size_t>(listeners.size(), limit),
-                        results.begin());
+            std::copy_n(listeners.begin(), std::min<size_t>(listeners.size(), limit), results.begin());
     }
-    void DevClear(int board, Addr4882 address) override
-    {
-        call(QString("DevClear %1 %2").arg(board).arg(address));
-    }
+    void DevClear(int board, Addr4882 address) override { call(false, "DevClear", board, address); }
     void Send(int board, Addr4882 address, const QByteArray& data, int eotMode) override
     {
-        call(QString("Send %1 %2 %3 %4").arg(board).arg(address).arg(QString::fromLatin1(data))
-                 .arg(eotMode == gpib::NLend ? "NLend" : "other"));
+        call(false, "Send", board, address, data, eotMode == gpib::NLend ? "NLend" : "other");
     }
     QByteArray Receive(int board, Addr4882 address, long count, int termination) override
     {
-        call(QString("Receive %1 %2 %3 %4").arg(board).arg(address).arg(count).arg(termination));
+        call(false, "Receive", board, address, count, termination);
         return status_.failed() ? QByteArray() : replies[address].left(count);
     }
     std::int32_t Test1(int board, const std::int32_t* first, std::int32_t count,
                        std::int32_t address) override
     {
-        blocks.emplace_back(first, first + count + 1);
-        call(QString("Test1 %1 %2 %3").arg(board).arg(count).arg(address));
+        words.insert(words.end(), first, first + count + 1);
+        call(false, "Test1", board, count, address);
         return status_.ibsta;
     }
     GpibStatus status() const override { return status_; }
 
-private:
-    void call(const QString& line, bool failed = false)
+    template <class... Args>
+    void call(bool noBoard, const char* name, Args... args)
     {
-        status_ = failed ? GpibStatus{gpib::ERR, gpib::EDVR, 0} : GpibStatus{gpib::CMPL, 0, 0};
-        for (auto& [prefix, nth, status] : failures_)
-            if (line.startsWith(prefix) && --nth == 0)
-                status_ = status;
-        t_.add(line);
+        const QString line = Line(name, args...);
+        status_ = noBoard ? GpibStatus{gpib::ERR, gpib::EDVR, 0} : GpibStatus{gpib::CMPL, 0, 0};
+        status_ = t.failure(line).value_or(status_);
+        t.add(line);
     }
 
-    Transcript& t_;
-    std::vector<std::tuple<QString, int, GpibStatus>> failures_;
+    Transcript& t;
+    QStringList boards{"GPIB0"};
+    std::vector<Addr4882> listeners{0, 9};
+    std::map<int, QByteArray> replies{{9, "KTR6610/2\r\n"}};
+    std::vector<std::int32_t> words;  // every Test1 word, in order
     GpibStatus status_;
 };
 
-// A SICL library with a session per address "hpib7,N" (the session number is N), the replies a
-// test gives, and the calls it is told to fail.
-class FakeSicl : public SiclDriver {
-public:
-    explicit FakeSicl(Transcript& t) : t_(t) {}
-
-    std::map<int, QByteArray> replies{{9, "KTR6610/2\r\n"}};
-    QByteArray written;  // every byte written, in order
-
-    // The nth call (from 1) whose line starts with prefix fails with this number.
-    void fail(const QString& prefix, int nth, int number) { failures_.emplace_back(prefix, nth, number); }
+// A SICL library with a session per address "hpib7,N" (the session number is N).
+struct FakeSicl : SiclDriver {
+    explicit FakeSicl(Transcript& t) : t(t) {}
 
     int iopen(const QByteArray& address) override
     {
-        const int result = call("iopen " + address);
-        return result == 0 ? address.mid(6).toInt() : 0;
+        return call("iopen", address) == 0 ? address.mid(6).toInt() : 0;
     }
-    int iclose(int id) override { return call(QString("iclose %1").arg(id)); }
-    int itimeout(int id, long ms) override { return call(QString("itimeout %1 %2").arg(id).arg(ms)); }
-    int itermchr(int id, int c) override { return call(QString("itermchr %1 %2").arg(id).arg(c)); }
-    int iprintf(int id, const QByteArray& text) override
-    {
-        const int result = call(QString("iprintf %1 %2").arg(id).arg(QString::fromLatin1(text)));
-        if (result == 0)
-            written += text + "\n";
-        return result;
-    }
+    int iclose(int id) override { return call("iclose", id); }
+    int itimeout(int id, long ms) override { return call("itimeout", id, ms); }
+    int itermchr(int id, int c) override { return call("itermchr", id, c); }
+    int iprintf(int id, const QByteArray& text) override { return write(call("iprintf", id, text), text + "\n"); }
     int iread(int id, unsigned long size, QByteArray& reply) override
     {
-        const int result = call(QString("iread %1 %2").arg(id).arg(size));
+        const int result = call("iread", id, size);
         reply = result == 0 ? replies[id].left(static_cast<qsizetype>(size)) : QByteArray();
         return result;
     }
     int iwrite(int id, const QByteArray& bytes, int end) override
     {
-        const int result = call(QString("iwrite %1 %2 %3").arg(id).arg(bytes.size()).arg(end));
-        if (result == 0)
-            written += bytes;
-        return result;
+        return write(call("iwrite", id, bytes.size(), end), bytes);
     }
     int siclcleanup() override { return call("_siclcleanup"); }
     int igeterrno() override { return errno_; }
     QString igeterrstr(int error) override { return QString("fake error %1").arg(error); }
 
-private:
-    int call(const QString& line)
+    template <class... Args>
+    int call(const char* name, Args... args)
     {
-        int result = 0;
-        for (auto& [prefix, nth, number] : failures_)
-            if (line.startsWith(prefix) && --nth == 0)
-                result = number;
-        if (result != 0)
-            errno_ = result;
-        t_.add(result == 0 ? line : line + " -> " + QString::number(result));
+        const QString line = Line(name, args...);
+        const int result = t.failure(line).value_or(GpibStatus{}).iberr;
+        errno_ = result ? result : errno_;
+        t.add(result ? line + " -> " + Text(result) : line);
+        return result;
+    }
+    int write(int result, const QByteArray& bytes)
+    {
+        if (result == 0)
+            written += bytes;
         return result;
     }
 
-    Transcript& t_;
-    std::vector<std::tuple<QString, int, int>> failures_;
+    Transcript& t;
+    std::map<int, QByteArray> replies{{9, "KTR6610/2\r\n"}};
+    QByteArray written;  // every byte written, in order
     int errno_ = 0;
 };
 
 struct Identified {};
 
+// A card as the sequences see it; Identified: board 1, the instrument at address 9 (the SICL session 9).
 template <class Driver>
 struct Card {
+    static constexpr bool kNi = std::is_same_v<Driver, FakeGpib>;
     Card() = default;
-    // As identification leaves it: board 1, the instrument at address 9 (the SICL session 9).
     explicit Card(Identified)
     {
         link.GpibReady = link.SiclReady = true;
         link.GpibBoard = 1;
-        link.GpibAddress = 9;
-        link.SiclSession = 9;
+        link.GpibAddress = link.SiclSession = 9;
     }
+    bool identify()
+    {
+        if constexpr (kNi)
+            return IdentifyNi(driver, waiter, link, prompter);
+        else
+            return IdentifySicl(driver, waiter, link, prompter);
+    }
+    LinkOutcome download(std::vector<double> volts, int channelMode = 0)
+    {
+        const DownloadRequest request{std::move(volts), channelMode, "Linux"};
+        if constexpr (kNi)
+            return RunNiDownload(driver, waiter, link, request, control);
+        else
+            return RunSiclDownload(driver, waiter, link, request, control);
+    }
+    LinkOutcome channel(int mode)
+    {
+        if constexpr (kNi)
+            return SendGpibChannel(driver, link, mode);
+        else
+            return SendSiclChannel(driver, link, mode);
+    }
+
     Transcript t;
     Driver driver{t};
     LinkControl control;
-    TranscriptWaiter waiter{t, &control.cancel};
+    TranscriptWaiter waiter{t, control.cancel};
     LinkState link;
     ScriptedPrompter prompter;
 };
-
-struct Ni : Card<FakeGpib> {
-    using Card::Card;
-    bool identify() { return IdentifyNi(driver, waiter, link, prompter); }
-    LinkOutcome download(std::vector<double> volts, int channelMode = 0)
-    {
-        return RunNiDownload(driver, waiter, link, {std::move(volts), channelMode, "Linux"},
-                             control);
-    }
-};
-
-struct SiclCard : Card<FakeSicl> {
-    using Card::Card;
-    bool identify() { return IdentifySicl(driver, waiter, link, prompter); }
-    LinkOutcome download(std::vector<double> volts, int channelMode = 0)
-    {
-        return RunSiclDownload(driver, waiter, link, {std::move(volts), channelMode, "Linux"},
-                               control);
-    }
-};
+using Ni = Card<FakeGpib>;
+using SiclCard = Card<FakeSicl>;
 
 const QString kAllAddresses =
     "[0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 65535]";
+const QString kEnol = "Error Send Command \nibsta = &H8000\niberr = 2 <ENOL>";
 const QString kClosed = "\nThe session with the instrument is closed; choose the interface "
                         "again to identify it.";
 
@@ -303,7 +295,7 @@ TEST(NiIdentification, EachFailingCallReportsAndEnds)
     for (const auto& [call, lead, lastLine] : cases) {
         Ni ni;
         ni.link.GpibReady = true;
-        ni.driver.fail(call, 1, {0x8000, 2, 0});
+        ni.t.fail(call, 1, GpibStatus{0x8000, 2, 0});
         EXPECT_FALSE(ni.identify()) << call.toStdString();
         EXPECT_FALSE(ni.link.GpibReady);
         EXPECT_TRUE(ni.t.lines.last().startsWith(lastLine)) << ni.t.lines.last().toStdString();
@@ -317,7 +309,7 @@ TEST(NiIdentification, NoBoardTriesGpib0To3AndFailsAtFindLstn)
 {
     Ni ni;
     ni.driver.boards.clear();
-    ni.driver.fail("FindLstn", 1, {0x8000, 0, 0});
+    ni.t.fail("FindLstn", 1, GpibStatus{0x8000, 0, 0});
     EXPECT_FALSE(ni.identify());
     EXPECT_EQ(ni.link.GpibBoard, -1);
     EXPECT_EQ(ni.t.lines.mid(3, 6), (QStringList{"ibfind GPIB0", "ibfind GPIB1", "ibfind GPIB2",
@@ -329,8 +321,8 @@ TEST(SiclIdentification, AsksAddressesInOrderAndKeepsTheSession)
 {
     SiclCard card;
     card.driver.replies = {{3, "ACME,DMM\n"}, {4, " KTR6610/2\n"}, {5, "KTR6610/2\n"}};
-    card.driver.fail("iprintf 1 ", 1, 3);
-    card.driver.fail("iprintf 2 ", 1, 3);
+    card.t.fail("iprintf 1 ", 1, 3);
+    card.t.fail("iprintf 2 ", 1, 3);
     ASSERT_TRUE(card.identify());
     EXPECT_EQ(card.link.SiclSession, 5);
     EXPECT_TRUE(card.link.SiclReady);
@@ -338,16 +330,23 @@ TEST(SiclIdentification, AsksAddressesInOrderAndKeepsTheSession)
     for (int a = 1; a <= 5; ++a) {
         const QString id = QString::number(a);
         expected << "iopen hpib7," + id << "itimeout " + id + " 1000" << "itermchr " + id + " 10";
-        if (a <= 2) {
-            expected << "iprintf " + id + " *IDN? -> 3" << "iclose " + id;
-            continue;
-        }
-        expected << "iprintf " + id + " *IDN?" << "wait 20" << "iread " + id + " 80";
+        if (a <= 2)
+            expected << "iprintf " + id + " *IDN? -> 3";
+        else
+            expected << "iprintf " + id + " *IDN?" << "wait 20" << "iread " + id + " 80";
         if (a < 5)
             expected << "iclose " + id;
     }
     EXPECT_EQ(card.t.lines, expected);
     EXPECT_TRUE(card.prompter.shown.isEmpty());
+
+    // With no instrument every address up to 30 is asked, quietly.
+    SiclCard none;
+    none.driver.replies.clear();
+    EXPECT_FALSE(none.identify());
+    EXPECT_EQ(none.t.lines.filter("iopen").size(), 30);
+    EXPECT_EQ(none.t.lines.filter("iopen").last(), "iopen hpib7,30");
+    EXPECT_TRUE(none.prompter.shown.isEmpty());
 }
 
 TEST(SiclIdentification, ARaisedErrorEndsTheSearchAndIsShown)
@@ -357,7 +356,7 @@ TEST(SiclIdentification, ARaisedErrorEndsTheSearchAndIsShown)
         SiclCard card;
         card.driver.replies = {{1, "ACME\n"}, {9, "KTR6610/2\n"}};
         card.link.SiclReady = true;
-        card.driver.fail(call, 1, 7);
+        card.t.fail(call, 1, 7);
         EXPECT_FALSE(card.identify()) << call.toStdString();
         EXPECT_FALSE(card.link.SiclReady);
         const QString name = call.section(' ', 0, 0);
@@ -371,53 +370,84 @@ TEST(SiclIdentification, ARaisedErrorEndsTheSearchAndIsShown)
     }
 }
 
-TEST(IeeeChannel, BothCardsSendF0OrF1OrSayWhyNot)
+// What both cards share: the channel, the refusal before identification, a cancel amid the data.
+template <class C>
+class BothCards : public ::testing::Test {};
+using CardTypes = ::testing::Types<Ni, SiclCard>;
+TYPED_TEST_SUITE(BothCards, CardTypes);
+
+TYPED_TEST(BothCards, SendF0OrF1OnlyOnceIdentified)
 {
     for (int mode : {0, -1}) {
-        const QString command = mode == 0 ? "F0" : "F1";
-        Ni ni{Identified{}};
-        EXPECT_TRUE(SendGpibChannel(ni.driver, ni.link, mode).done());
-        EXPECT_EQ(ni.t.lines, QStringList{"Send 1 9 " + command + " NLend"});
-        SiclCard sicl{Identified{}};
-        EXPECT_TRUE(SendSiclChannel(sicl.driver, sicl.link, mode).done());
-        EXPECT_EQ(sicl.driver.written, command.toLatin1() + "\n");
+        TypeParam card{Identified{}};
+        EXPECT_TRUE(card.channel(mode).done());
+        EXPECT_EQ(card.t.lines, QStringList{QString(TypeParam::kNi ? "Send 1 9 %1 NLend" : "iprintf 9 %1")
+                                                .arg(mode == 0 ? "F0" : "F1")});
     }
+    TypeParam none;
+    EXPECT_EQ(none.channel(0).message, "Not GPIB Setting");
+    const LinkOutcome refused = none.download(Ramp(3));
+    EXPECT_EQ(refused.message, "Select an Interface Type");
+    EXPECT_EQ(refused.icon, Icon::None);
+    EXPECT_FALSE(SiclSessionClosed(refused));
+    EXPECT_TRUE(none.t.lines.isEmpty());
+}
 
-    Ni niNone;
-    SiclCard siclNone;
-    for (const LinkOutcome& outcome : {SendGpibChannel(niNone.driver, niNone.link, 0),
-                                       SendSiclChannel(siclNone.driver, siclNone.link, 0)})
-        EXPECT_EQ(outcome.message, "Not GPIB Setting");
-    EXPECT_TRUE(niNone.t.lines.isEmpty() && siclNone.t.lines.isEmpty());
+TYPED_TEST(BothCards, ACancelStopsBeforeTheNextBlockAndLeavesTheSession)
+{
+    TypeParam card{Identified{}};
+    card.t.onLine = [&](const QString& line) {
+        if (line.startsWith("Test1") || line.startsWith("iwrite"))
+            card.control.cancel = true;
+    };
+    const LinkOutcome outcome = card.download(Ramp(5000));
+    EXPECT_EQ(outcome.status, LinkOutcome::Status::Cancelled);
+    EXPECT_EQ(outcome.message, QString("The download was cancelled after %1 of 5000 values. The "
+                                       "instrument did not receive the whole waveform.")
+                                   .arg(TypeParam::kNi ? 4096 : 1));
+    EXPECT_TRUE(card.t.lines.filter("iclose").isEmpty());
+}
 
+TEST(IeeeChannel, ARefusedChannelReportsAndTheSiclSessionCloses)
+{
     Ni ni{Identified{}};
-    ni.driver.fail("Send", 1, {0x8000, 2, 0});
-    const LinkOutcome niFailed = SendGpibChannel(ni.driver, ni.link, -1);
-    EXPECT_EQ(niFailed.message, "Error Send Command \nibsta = &H8000\niberr = 2 <ENOL>");
+    ni.t.fail("Send", 1, GpibStatus{0x8000, 2, 0});
+    const LinkOutcome niFailed = ni.channel(-1);
+    EXPECT_EQ(niFailed.message, kEnol);
     EXPECT_EQ(niFailed.icon, Icon::Critical);
     EXPECT_TRUE(ni.link.GpibReady);
 
     SiclCard sicl{Identified{}};
-    sicl.driver.fail("iprintf", 1, 3);
-    const LinkOutcome siclFailed = SendSiclChannel(sicl.driver, sicl.link, 0);
-    EXPECT_EQ(siclFailed.message,
+    sicl.t.fail("iprintf", 1, 3);
+    EXPECT_EQ(sicl.channel(0).message,
               "The channel could not be set: SICL error 3 in iprintf \"F0\": fake error 3" + kClosed);
     EXPECT_EQ(sicl.t.lines, (QStringList{"iprintf 9 F0 -> 3", "iclose 9"}));
     EXPECT_FALSE(sicl.link.SiclReady);
 }
 
-TEST(NiDownload, CommandsWaitsAndBlocksInOrder)
+TEST(IeeeDownload, BothCardsCommandsWaitsAndDataInOrder)
 {
     Ni ni{Identified{}};
-    const LinkOutcome outcome = ni.download(Ramp(3), -1);
-    ASSERT_TRUE(outcome.done()) << outcome.message.toStdString();
+    ASSERT_TRUE(ni.download(Ramp(3), -1).done());
     QStringList expected{"wait 200"};
     for (const char* text : {"A4", "F1", "G0", "T0", "EE0", "V23"})
         expected << QString("Send 1 9 %1 NLend").arg(text) << "wait 20";
     expected << "Test1 1 2 9" << "wait 200" << "wait 200" << "wait 200" << "Send 1 9 A4 NLend";
     EXPECT_EQ(ni.t.lines, expected);
-    // The words are code + 2048: -5 V, 0 V and +5 V.
-    EXPECT_EQ(ni.driver.blocks, (std::vector<std::vector<std::int32_t>>{{0, 2048, 4095}}));
+    EXPECT_EQ(ni.driver.words, (std::vector<std::int32_t>{0, 2048, 4095}));  // code + 2048
+
+    SiclCard sicl{Identified{}};
+    const LinkOutcome done = sicl.download({-5.0, -1.0, 5.0}, -1);
+    ASSERT_TRUE(done.done());
+    EXPECT_FALSE(SiclSessionClosed(done));
+    EXPECT_EQ(sicl.driver.written, QByteArray("A4\nF1\nG0\nT0\nEE0\nV23\n") +
+                                       QByteArray::fromHex("0000" "6606" "ff0f") + "A4\n");
+    expected = QStringList{"iprintf 9 A4"};
+    for (const char* text : {"F1", "G0", "T0", "EE0", "V23"})
+        expected << "wait 20" << "wait 20" << QString("iprintf 9 %1").arg(text);
+    expected << "wait 20" << "iwrite 9 2 1" << "iwrite 9 2 1" << "iwrite 9 2 1";
+    expected << "wait 200" << "wait 200" << "wait 200" << "iprintf 9 A4";
+    EXPECT_EQ(sicl.t.lines, expected);
 }
 
 TEST(NiDownload, BlocksOf4096)
@@ -433,99 +463,59 @@ TEST(NiDownload, BlocksOf4096)
             expected << QString("Test1 1 %1 9").arg(count);
         EXPECT_EQ(ni.t.lines.filter("Test1"), expected) << values;
         // Every value once, in order; 16384 points send 16383.
-        std::vector<std::int32_t> sent, words;
-        for (const auto& block : ni.driver.blocks)
-            sent.insert(sent.end(), block.begin(), block.end());
+        std::vector<std::int32_t> words;
         for (int code : PrepareValues(volts))
             words.push_back(WireWord(code));
-        EXPECT_EQ(sent, words) << values;
+        EXPECT_EQ(ni.driver.words, words) << values;
     }
 }
 
 TEST(NiDownload, AFailedSendOrBlockReportsAndStops)
 {
-    for (const QString call : {"Send 1 9 A4", "Send 1 9 F0", "Send 1 9 T0", "Send 1 9 V2",
-                               "Test1"}) {
+    for (const QString call : {"Send 1 9 A4", "Send 1 9 F0", "Send 1 9 T0", "Send 1 9 V2", "Test1"}) {
         Ni ni{Identified{}};
-        ni.driver.fail(call, 1, {0x8000, 2, 0});
+        ni.t.fail(call, 1, GpibStatus{0x8000, 2, 0});
         const LinkOutcome outcome = ni.download(Ramp(5000));
         EXPECT_EQ(outcome.status, LinkOutcome::Status::Failed);
-        EXPECT_EQ(outcome.message, "Error Send Command \nibsta = &H8000\niberr = 2 <ENOL>");
+        EXPECT_EQ(outcome.message, kEnol);
         EXPECT_EQ(outcome.icon, Icon::Critical);
         EXPECT_TRUE(ni.t.lines.last().startsWith(call)) << call.toStdString();
     }
     // The closing "A4" fails after the data went; a failed second block leaves the first sent.
     Ni last{Identified{}};
-    last.driver.fail("Send 1 9 A4", 2, {0xC000, 6, 0});
+    last.t.fail("Send 1 9 A4", 2, GpibStatus{0xC000, 6, 0});
     EXPECT_EQ(last.download(Ramp(5000)).message,
               "Error Send Command \nibsta = &HC000\niberr = 6 <EABO>");
     EXPECT_EQ(last.control.sent.load(), 5000);
     Ni block{Identified{}};
-    block.driver.fail("Test1", 2, {0x8000, 2, 0});
+    block.t.fail("Test1", 2, GpibStatus{0x8000, 2, 0});
     block.download(Ramp(5000));
     EXPECT_EQ(block.control.sent.load(), 4096);
-}
 
-TEST(NiDownload, NotIdentifiedOrCancelled)
-{
-    Ni none;
-    const LinkOutcome refused = none.download(Ramp(10));
-    EXPECT_EQ(refused.message, "Select an Interface Type");
-    EXPECT_EQ(refused.icon, Icon::None);
-    EXPECT_TRUE(none.t.lines.isEmpty());
-
-    Ni ni{Identified{}};
-    ni.t.onLine = [&](const QString& line) {
-        if (line.startsWith("Test1"))
-            ni.control.cancel = true;
-    };
-    const LinkOutcome outcome = ni.download(Ramp(9000));
-    EXPECT_EQ(outcome.status, LinkOutcome::Status::Cancelled);
-    EXPECT_EQ(outcome.message, "The download was cancelled after 4096 of 9000 values. The "
-                               "instrument did not receive the whole waveform.");
-
+    // A cancel during the closing waits comes after the waveform went.
     Ni late{Identified{}};
     late.t.onLine = [&](const QString& line) {
         if (line == "Test1 1 9 9")
             late.control.cancel = true;
     };
-    EXPECT_EQ(late.download(Ramp(10)).message,
-              "The download was cancelled after the waveform was sent, before its closing "
-              "command.");
+    EXPECT_EQ(late.download(Ramp(10)).message, "The download was cancelled after the waveform "
+                                                "was sent, before its closing command.");
     EXPECT_EQ(late.t.lines.last(), "wait 200");
-}
-
-TEST(SiclDownload, TheBytesAndWaitsInOrder)
-{
-    SiclCard card{Identified{}};
-    const LinkOutcome outcome = card.download({-5.0, -1.0, 5.0}, -1);
-    ASSERT_TRUE(outcome.done()) << outcome.message.toStdString();
-    EXPECT_EQ(card.driver.written, QByteArray("A4\nF1\nG0\nT0\nEE0\nV23\n") +
-                                       QByteArray::fromHex("0000" "6606" "ff0f") + "A4\n");
-    QStringList expected;
-    for (const char* text : {"A4", "F1", "G0", "T0", "EE0", "V23"}) {
-        if (QByteArray(text) != "A4")
-            expected << "wait 20" << "wait 20";
-        expected << QString("iprintf 9 %1").arg(text);
-    }
-    expected << "wait 20" << "iwrite 9 2 1" << "iwrite 9 2 1" << "iwrite 9 2 1";
-    expected << "wait 200" << "wait 200" << "wait 200" << "iprintf 9 A4";
-    EXPECT_EQ(card.t.lines, expected);
-    EXPECT_FALSE(SiclSessionClosed(outcome));
 }
 
 TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
 {
     const QString lost = ": fake error 4. The instrument did not receive the whole waveform.";
+    const QString stopped = "The download stopped after %1 of 3 values: SICL error 4 in ";
     const std::tuple<QString, int, QString> cases[] = {
-        {"iprintf 9 A4", 1, "The download stopped after 0 of 3 values: SICL error 4 in iprintf \"A4\"" + lost},
-        {"iprintf 9 V2", 1, "The download stopped after 0 of 3 values: SICL error 4 in iprintf \"V23\"" + lost},
-        {"iwrite", 2, "The download stopped after 1 of 3 values: SICL error 4 in iwrite" + lost},
+        {"iprintf 9 A4", 1, stopped.arg(0) + "iprintf \"A4\"" + lost},
+        {"iprintf 9 V2", 1, stopped.arg(0) + "iprintf \"V23\"" + lost},
+        {"iwrite", 2, stopped.arg(1) + "iwrite" + lost},
         {"iprintf 9 A4", 2, "The waveform was sent, but the download could not finish: SICL "
                             "error 4 in iprintf \"A4\": fake error 4."}};
     for (const auto& [call, nth, message] : cases) {
         SiclCard card{Identified{}};
-        card.driver.fail(call, nth, 4);
+        card.t.fail(call, nth, 4);
         const LinkOutcome outcome = card.download(Ramp(3));
         EXPECT_EQ(outcome.message, message + kClosed);
         EXPECT_EQ(outcome.icon, Icon::Exclamation);
@@ -533,75 +523,43 @@ TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
         EXPECT_TRUE(SiclSessionClosed(outcome));
     }
     SiclCard twice{Identified{}};
-    twice.driver.fail("iprintf 9 G0", 1, 4);
-    twice.driver.fail("iclose", 1, 2);
+    twice.t.fail("iprintf 9 G0", 1, 4);
+    twice.t.fail("iclose", 1, 2);
     EXPECT_TRUE(twice.download(Ramp(3)).message.contains(
         lost + "\nSICL error 2 in iclose: fake error 2\nThe session"));
 }
 
-TEST(SiclDownload, NotIdentifiedOrCancelled)
+TEST(CloseOperations, AtExitTheCurrentReadyCardAndOnSwitchingTheOthers)
 {
-    SiclCard none;
-    const LinkOutcome refused = none.download(Ramp(3));
-    EXPECT_EQ(refused.message, "Select an Interface Type");
-    EXPECT_FALSE(SiclSessionClosed(refused));
-    EXPECT_TRUE(none.t.lines.isEmpty());
-
-    SiclCard card{Identified{}};
-    card.t.onLine = [&](const QString& line) {
-        if (line.startsWith("iwrite"))
-            card.control.cancel = true;
-    };
-    const LinkOutcome outcome = card.download(Ramp(5));
-    EXPECT_EQ(outcome.status, LinkOutcome::Status::Cancelled);
-    EXPECT_EQ(outcome.message, "The download was cancelled after 1 of 5 values. The instrument "
-                               "did not receive the whole waveform.");
-    EXPECT_TRUE(card.t.lines.filter("iclose").isEmpty());
-}
-
-TEST(CloseOperations, AtExitAndWhenTheInterfaceChanges)
-{
-    Transcript t;
-    LinkState link;
-    link.GpibBoard = 2;
-    link.SiclSession = 7;
-    IeeeLinks links(link, std::make_unique<FakeGpib>(t), std::make_unique<FakeSicl>(t));
-    const auto ready = [&](int type, bool gpib, bool sicl) {
+    const QStringList ni{"ibonl 2 0"}, sicl{"iclose 7", "_siclcleanup"};
+    // Interface type, the cards ready ("N": NI, "S": SICL), the type switched to (-1: the close
+    // at exit), whether iclose fails, the calls made, the cards left ready. The serial line (0)
+    // closes nothing at exit; a session that will not close is reported, SICL released anyway.
+    const std::tuple<int, QString, int, bool, QStringList, QString> cases[] = {
+        {1, "", -1, false, {}, ""},        {1, "N", -1, false, ni, ""},
+        {2, "N", -1, false, {}, "N"},      {2, "S", -1, false, sicl, ""},
+        {0, "NS", -1, false, {}, "NS"},    {0, "NS", 1, false, sicl, "N"},
+        {1, "NS", 2, false, ni, "S"},      {1, "NS", 0, false, ni + sicl, ""},
+        {1, "S", 0, true, {"iclose 7 -> 4", "_siclcleanup"}, ""}};
+    for (const auto& [type, ready, switchTo, failClose, lines, after] : cases) {
+        Transcript t;
+        if (failClose)
+            t.fail("iclose", 1, 4);
+        LinkState link;
+        link.GpibBoard = 2;
+        link.SiclSession = 7;
         link.InterfaceType = type;
-        link.GpibReady = gpib;
-        link.SiclReady = sicl;
-        t.lines.clear();
-    };
-
-    // At exit: the current card, when it is ready; serial closes nothing.
-    ready(1, false, false);
-    links.closeInstrumentLink();
-    EXPECT_TRUE(t.lines.isEmpty());
-    ready(1, true, false);
-    links.closeInstrumentLink();
-    EXPECT_EQ(t.lines, QStringList{"ibonl 2 0"});
-    EXPECT_FALSE(link.GpibReady);
-    ready(2, false, true);
-    links.closeInstrumentLink();
-    EXPECT_EQ(t.lines, (QStringList{"iclose 7", "_siclcleanup"}));
-    EXPECT_FALSE(link.SiclReady);
-    ready(0, true, true);
-    links.closeInstrumentLink();
-    EXPECT_TRUE(t.lines.isEmpty());
-
-    // Switching: a ready card of another type is closed, the chosen one kept.
-    EXPECT_EQ(links.closeOthers(1), "");
-    EXPECT_EQ(t.lines, (QStringList{"iclose 7", "_siclcleanup"}));
-    EXPECT_TRUE(link.GpibReady);
-    ready(1, true, true);
-    links.closeOthers(2);
-    EXPECT_EQ(t.lines, QStringList{"ibonl 2 0"});
-    EXPECT_TRUE(link.SiclReady);
-    ready(1, true, true);
-    static_cast<FakeSicl&>(links.sicl()).fail("iclose", 1, 4);
-    EXPECT_EQ(links.closeOthers(0), "SICL error 4 in iclose: fake error 4");
-    EXPECT_EQ(t.lines, (QStringList{"ibonl 2 0", "iclose 7 -> 4", "_siclcleanup"}));
-    EXPECT_FALSE(link.GpibReady || link.SiclReady);
+        link.GpibReady = ready.contains('N');
+        link.SiclReady = ready.contains('S');
+        IeeeLinks links(link, std::make_unique<FakeGpib>(t), std::make_unique<FakeSicl>(t));
+        if (switchTo < 0)
+            links.closeInstrumentLink();
+        else
+            EXPECT_EQ(links.closeOthers(switchTo), failClose ? "SICL error 4 in iclose: fake error 4" : "");
+        EXPECT_EQ(t.lines, lines) << type << " " << switchTo;
+        EXPECT_EQ(QString(link.GpibReady ? "N" : "") + (link.SiclReady ? "S" : ""), after)
+            << type << " " << switchTo;
+    }
 }
 
 TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
@@ -627,6 +585,7 @@ TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
     EXPECT_TRUE(Messages(prompter.shown)[0].startsWith(
         "TLV | SICL error -1 in iopen: the SICL library is not loaded: /nonexistent/libsicl.so"));
 }
+
 // dlopen would wait for ever on a FIFO and die of SIGBUS on a library cut short: such files
 // count as no library, named with the reason.
 TEST(NoLibrary, OnlyAWholeLibraryFileIsLoaded)

@@ -17,19 +17,6 @@ namespace {
 const QString kMissingDevice = "/nonexistent/tty";
 const QString kUnset = "message TLV | Setting Serial Port or Baud Rate  | OK | none";
 
-// Points COMn at a device while it lives.
-class PortDevice {
-public:
-    PortDevice(int port, const QString& device) : name_(QString("TOLVENAR_COM%1").arg(port).toLatin1())
-    {
-        qputenv(name_.constData(), device.toLocal8Bit());
-    }
-    ~PortDevice() { qunsetenv(name_.constData()); }
-
-private:
-    QByteArray name_;
-};
-
 // An IEEE-488 card that answers as the test says and records what it was asked.
 class FakeCard : public InterfacePath {
 public:
@@ -105,11 +92,11 @@ TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
     ws.link.InterfaceType = Instrument::AgilentCard;
     {
         VirtualInstrumentProcess silent({"--fault", "silent"});
-        PortDevice com1(1, silent.device());
+        EnvSetting com1("TOLVENAR_COM1", silent.device());
         EXPECT_FALSE(confirm("opRS"));
         EXPECT_EQ(Commands(silent, 1), QStringList{"A0?\r\n"});
     }
-    PortDevice com1(1, kMissingDevice);
+    EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
     EXPECT_FALSE(confirm("opRS"));
     EXPECT_EQ(prompts(),
               QStringList({"message TLV | No instruments found. | OK | exclamation",
@@ -121,8 +108,8 @@ TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
 
 TEST_F(InstrumentDialogs, EveryRateAndPortAndWhatIsRefused)
 {
-    PortDevice com1(1, kMissingDevice);
-    PortDevice com3(3, "ttyUSB7");
+    EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
+    EnvSetting com3("TOLVENAR_COM3", "ttyUSB7");
     InterfaceForm form(ws, instrument);
     EXPECT_EQ(form.control("cboRate")->text, "9600 BPS");
     for (const QString& item : form.control("cboRate")->items) {
@@ -165,7 +152,7 @@ TEST_F(InstrumentDialogs, EveryRateAndPortAndWhatIsRefused)
 
 TEST_F(InstrumentDialogs, OkStoresTheBufferAndBothButtonsLetThePlotDraw)
 {
-    PortDevice com1(1, kMissingDevice);
+    EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
     EditTransaction(ws, EditTransaction::Closing::Redraw).WritePoints(1000, {4.5});  // not stored
     ws.edit.DrawSuspended = true;
     InterfaceForm form(ws, instrument);
@@ -207,7 +194,7 @@ TEST_F(InstrumentDialogs, CardsBecomeCurrentAndCloseTheCardReadyBefore)
 
     // The serial line found takes the ready card offline; so does the exit.
     VirtualInstrumentProcess vi;
-    PortDevice com1(1, vi.device());
+    EnvSetting com1("TOLVENAR_COM1", vi.device());
     EXPECT_TRUE(confirm("opRS"));
     EXPECT_FALSE(ws.link.SiclReady);
     EXPECT_EQ(agilent.calls, QStringList({"identify", "close"}));
@@ -223,7 +210,7 @@ TEST_F(InstrumentDialogs, CardsBecomeCurrentAndCloseTheCardReadyBefore)
 TEST_F(InstrumentDialogs, ChannelGoesOutAtOnceAndIsRemembered)
 {
     VirtualInstrumentProcess vi;
-    PortDevice com1(1, vi.device());
+    EnvSetting com1("TOLVENAR_COM1", vi.device());
     configure();
     const auto choose = [&](const char* option, const char* shownFirst) {
         ChannelForm form(ws, instrument);
@@ -257,7 +244,7 @@ TEST_F(InstrumentDialogs, ChannelRefusedKeepsTheDialogAndTheChoice)
     tryChannel2();
     configure("9600", 0);
     tryChannel2();
-    PortDevice com1(1, kMissingDevice);
+    EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
     configure();
     tryChannel2();
     ws.link.InterfaceType = Instrument::NiCard;
@@ -284,7 +271,7 @@ TEST_F(InstrumentDialogs, ChannelRefusedKeepsTheDialogAndTheChoice)
 TEST_F(InstrumentDialogs, UnreadyInterfacesSendNothing)
 {
     VirtualInstrumentProcess vi;
-    PortDevice com1(1, vi.device());
+    EnvSetting com1("TOLVENAR_COM1", vi.device());
     configure("");
     instrument.SendWaveform();
     configure("19200", 0);
@@ -316,7 +303,7 @@ TEST_F(InstrumentDialogs, FailedDownloadsSayWhy)
     };
     for (const auto& [options, says] : faults) {
         VirtualInstrumentProcess vi(options);
-        PortDevice com1(1, options.isEmpty() ? kMissingDevice : vi.device());
+        EnvSetting com1("TOLVENAR_COM1", options.isEmpty() ? kMissingDevice : vi.device());
         configure();
         prompter.shown.clear();
         ws.DownloadReport = "an earlier download";  // only a whole waveform is reported as sent
