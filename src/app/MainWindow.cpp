@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStyle>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/DetailDock.h"
 #include "app/ToolbarIcons.h"
 #include "app/DocumentView.h"
 #include "model/CommandNames.h"
@@ -30,6 +32,7 @@ MainWindow::MainWindow(Workspace& workspace, Commands& commands)
     buildMenus();
     buildToolbars();
     buildStatusBar();
+    buildDetail();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
     ws_.views = this;
     commands_.setFrame(this);
@@ -113,6 +116,38 @@ void MainWindow::buildToolbars()
         else
             toolbar2Widget_ = bar;
     }
+}
+
+// View > Detail, its shortcut and its button beyond the toolbar's own show the dock; hidden, it
+// follows nothing, so that it costs nothing.
+void MainWindow::buildDetail()
+{
+    detail_ = new DetailDock(ws_, this);
+    detail_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::BottomDockWidgetArea, detail_);
+    detail_->hide();
+    QAction* toggle = detail_->toggleViewAction();
+    toggle->setObjectName("mnuDetail");
+    toggle->setText("&Detail");
+    toggle->setShortcut(QKeySequence("Ctrl+D"));
+    toggle->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    toggle->setToolTip("Detail view and point table");
+    QMenu* view = new QMenu("&View", this);
+    view->setObjectName("mnuView");
+    view->addAction(toggle);
+    menuBar()->insertMenu(menus_.at("mnuWindow")->menuAction(), view);
+    toolbar1Widget_->addSeparator();
+    toolbar1Widget_->addAction(toggle);
+    connect(detail_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        if (shown)
+            detail_->waveformChanged();
+    });
+}
+
+void MainWindow::refreshDetail()
+{
+    if (detail_->isVisible())
+        detail_->waveformChanged();
 }
 
 void MainWindow::buildStatusBar()
@@ -252,6 +287,7 @@ void MainWindow::windowClosed(DocumentWindow& window)
         mirroring_ = false;
     }
     rebuildWindowList();
+    refreshDetail();
 }
 
 void MainWindow::windowActivated(DocumentWindow& window)
@@ -263,6 +299,7 @@ void MainWindow::windowActivated(DocumentWindow& window)
         mirroring_ = false;
     }
     rebuildWindowList();
+    refreshDetail();
 }
 
 void MainWindow::applyWindowState(QMdiSubWindow* sub, WindowState state)
@@ -291,6 +328,7 @@ void MainWindow::windowChanged(DocumentWindow& window)
 void MainWindow::plotChanged()
 {
     refreshDocumentMarks();
+    refreshDetail();
     for (auto& [id, sub] : subWindows_)
         if (auto* view = qobject_cast<DocumentView*>(sub->widget())) {
             view->update();

@@ -16,6 +16,8 @@ class QToolBar;
 
 namespace tlv {
 
+class DetailDock;
+
 class Workspace;
 class DocumentView;
 
@@ -40,6 +42,8 @@ public:
     // The Window menu's list of documents and the File menu's recent files, as shown.
     QList<QAction*> windowListActions() const;
     QList<QAction*> recentFileActions() const;
+    // The detail view and point table of the active waveform (View > Detail).
+    DetailDock* detail() const { return detail_; }
 
     // DocumentViews
     void windowCreated(DocumentWindow& window) override;
@@ -62,6 +66,8 @@ private:
     void buildMenus();
     void buildToolbars();
     void buildStatusBar();
+    void buildDetail();
+    void refreshDetail();
     void scheduleSync();
     void rebuildWindowList();
     void rebuildRecentFiles();
@@ -81,6 +87,7 @@ private:
     QToolBar* toolbar2Widget_ = nullptr;
     QLabel* panels_[5] = {};
     QLabel* downloadReport_ = nullptr;
+    DetailDock* detail_ = nullptr;
     std::map<int, QMdiSubWindow*> subWindows_;
     QActionGroup* windowList_ = nullptr;
     QList<QAction*> recentFiles_;  // the entries and the separator below them

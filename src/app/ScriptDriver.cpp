@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTableView>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -18,7 +19,10 @@
 
 #include "commands/Commands.h"
 #include "editing/PointEdits.h"
+#include "app/DetailDock.h"
+#include "app/DetailView.h"
 #include "app/FormDialog.h"
+#include "editing/PointTableModel.h"
 #include "app/MainWindow.h"
 #include "app/PrinterTarget.h"
 #include "platform/SafeSave.h"
@@ -221,6 +225,8 @@ void ScriptDriver::dispatch(const Line& line, DialogForm* dialog)
         select(line);
     } else if (c == "point") {
         point(line);
+    } else if (c == "detail") {
+        detail(line);
     } else if (c == "recent") {
         recent(line);
     } else if (c == "frame") {
@@ -431,6 +437,8 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
         showMenus();
     else if (what == "editing")
         showEditing(line.words.mid(1));
+    else if (what == "detail")
+        showDetail();
     else if (what == "dialog") {
         if (!dialog)
             throw ScriptError(line.number, "no dialog is open");
@@ -704,6 +712,11 @@ void ScriptDriver::render(const Line& line, DialogForm* dialog)
         path = line.rest.mid(6).trimmed();
         FormDialog view(*dialog, &frame_);
         image = view.grab();
+    } else if (line.words[0] == "detail") {
+        need(line, 2);
+        path = line.rest.mid(6).trimmed();
+        settle();
+        image = frame_.detail()->grab();
     } else if (line.words[0] == "plot") {
         need(line, 2);
         path = line.rest.mid(4).trimmed();
@@ -752,6 +765,48 @@ void ScriptDriver::point(const Line& line)
     if (!ws_.activeWindow())
         throw ScriptError(line.number, "point set needs an open document window");
     SetPointText(ws_, number(line, 1, "point"), line.words[2]);
+}
+
+void ScriptDriver::detail(const Line& line)
+{
+    need(line, 1);
+    DetailDock& dock = *frame_.detail();
+    const QString& what = line.words[0];
+    if (what == "hide") {
+        dock.hide();
+        return;
+    }
+    dock.show();
+    if (what == "fit") {
+        dock.view()->fit();
+    } else if (what == "zoom") {
+        need(line, 3);
+        dock.view()->showPoints(number(line, 1, "point"), number(line, 2, "point"));
+    } else if (what == "goto") {
+        need(line, 2);
+        dock.goToPoint(number(line, 1, "point"));
+    } else if (what != "show") {
+        throw ScriptError(line.number, "detail takes show, hide, fit, zoom FROM TO or goto POINT");
+    }
+}
+
+void ScriptDriver::showDetail()
+{
+    DetailDock& dock = *frame_.detail();
+    settle();
+    const DetailView& view = *dock.view();
+    if (!dock.isVisible()) {
+        out_ << "detail hidden\n";
+        return;
+    }
+    out_ << "detail shown\n"
+         << "points " << Number(view.pointSpan().from) << " to " << Number(view.pointSpan().to) << "\n"
+         << "volts " << Number(view.voltSpan().from) << " to " << Number(view.voltSpan().to) << "\n"
+         << "drawn " << view.pointsDrawn() << "\n"
+         << "rows " << dock.model()->rowCount() << "\n";
+    const QModelIndexList selected = dock.table()->selectionModel()->selectedRows();
+    if (!selected.isEmpty())
+        out_ << "selected row " << selected.front().row() << "\n";
 }
 
 }  // namespace tlv

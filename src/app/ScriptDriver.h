@@ -61,6 +61,8 @@ private:
     void render(const Line& line, DialogForm* dialog);
     void select(const Line& line);
     void point(const Line& line);
+    void detail(const Line& line);
+    void showDetail();
 
     void showPoints(const Line& line);
     void showState(const QStringList& names);

@@ -8,7 +8,7 @@ set -euo pipefail
 src=$1/src
 program=$2
 status=0
-pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](app/|QtWidgets|QtPrintSupport|QWidget|QApplication|QMainWindow|QDialog|QMessageBox|QFileDialog|QMdi|QPrint|QAction|QMenu|QToolBar|QStatusBar|QLabel|QPushButton|QLineEdit|QComboBox|QSpinBox|QAbstract|QStyle)'
+pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](app/|QtWidgets|QtPrintSupport|QWidget|QApplication|QMainWindow|QDialog|QMessageBox|QFileDialog|QMdi|QPrint|QAction|QMenu|QToolBar|QStatusBar|QLabel|QPushButton|QLineEdit|QComboBox|QSpinBox|QAbstract(Button|Slider|SpinBox|ItemView|ScrollArea)|QStyle)'
 if offenders=$(grep -rnE "$pattern" "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/app/"); then
   echo "core files include the ui layer:"; echo "$offenders"; status=1
 fi
