@@ -4,9 +4,9 @@
 
 #include "model/EditTransaction.h"
 #include "model/Scale.h"
+#include "model/ScriptedPrompter.h"
 #include "model/VoltsText.h"
 #include "model/Workspace.h"
-#include "model/ScriptedPrompter.h"
 #include "support/Prompts.h"
 
 using namespace tlv;
@@ -23,21 +23,21 @@ TEST(Scale, ConversionsUseTheirOwnSpans)
 
 class WorkspaceTest : public ::testing::Test {
 protected:
-    WorkspaceTest() { ws.prompter = &prompter; }
-
-    // Writes values through the edit path, with the end marker after them.
-    void write(const std::vector<double>& volts)
+    WorkspaceTest()
     {
-        EditTransaction(ws).WritePoints(0, volts);
+        ws.prompter = &prompter;
+        ws.New();
     }
 
-    Workspace ws;
+    // Writes values through the edit path, with the end marker after them.
+    void write(const std::vector<double>& volts) { EditTransaction(ws).WritePoints(0, volts); }
+
     ScriptedPrompter prompter;
+    Workspace ws;
 };
 
 TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
 {
-    ws.New();
     write({1.0, 0.0, 0.0});  // trailing zeros still count: the marker ends the scan
     EXPECT_EQ(ws.edit.PointCount, 3);
     const auto& store = ws.docs.DocSlots[0].store;
@@ -47,13 +47,12 @@ TEST_F(WorkspaceTest, CommitStoresTheBufferWithItsMarkerAndSetsEnabling)
 
     EditTransaction(ws).ClearEditBuffer(3);
     EXPECT_EQ(ws.edit.PointCount, 0);
-    EXPECT_EQ(ws.docs.DocSlots[0].store[0], kEndMarker);
+    EXPECT_EQ(store[0], kEndMarker);
     EXPECT_FALSE(ws.commands.isEnabled("mnuClearall"));
 }
 
 TEST_F(WorkspaceTest, BufferWithoutMarkerIsCountedOneShort)
 {
-    ws.New();
     {
         EditTransaction tx(ws);
         for (int i = 0; i < 5; ++i)
@@ -66,7 +65,6 @@ TEST_F(WorkspaceTest, BufferWithoutMarkerIsCountedOneShort)
 
 TEST_F(WorkspaceTest, AValueThatIsNotFiniteIsRefusedAndThePointKept)
 {
-    ws.New();
     EditTransaction tx(ws);
     tx.WritePoints(0, {1.0, 2.0});
     for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
@@ -79,10 +77,9 @@ TEST_F(WorkspaceTest, AValueThatIsNotFiniteIsRefusedAndThePointKept)
 
 TEST_F(WorkspaceTest, FullDocumentKeepsItsPointsAcrossActivation)
 {
-    DocumentWindow* first = ws.New();
+    DocumentWindow* first = ws.activeWindow();
     auto& store = ws.docs.DocSlots[0].store;
-    for (int i = 0; i < kMaxPoints; ++i)
-        store[static_cast<size_t>(i)] = 0.5;
+    std::fill(store.begin(), store.begin() + kMaxPoints, 0.5);
     store[kMaxPoints] = kEndMarker;
     ws.New();
     ws.ActivateWindow(first);
@@ -93,7 +90,6 @@ TEST_F(WorkspaceTest, FullDocumentKeepsItsPointsAcrossActivation)
 
 TEST_F(WorkspaceTest, PlotCacheTakesEveryThirtySecondPoint)
 {
-    ws.New();
     write(std::vector<double>(16, 5.0));
     ws.RebuildPlotCache();
     EXPECT_EQ(ws.edit.PlotColumn, 1);
@@ -109,34 +105,44 @@ TEST_F(WorkspaceTest, PlotCacheTakesEveryThirtySecondPoint)
     EXPECT_DOUBLE_EQ(ws.edit.PlotY[2], MillivoltsToPlotY(ramp[64] * 1000));
 }
 
+// The points under the selected columns up to the end marker (point i holds i mV here); exactly
+// two or thirty-four of them take the Math items away and offer Expand.
 TEST_F(WorkspaceTest, CaptureSelectionTakesThePointsUnderTheColumns)
 {
-    ws.New();
-    std::vector<double> values(1000);
-    for (size_t i = 0; i < values.size(); ++i)
-        values[i] = static_cast<double>(i) / 1000;
-    values[330] = -5.2;
-    write(values);
-
-    ws.edit.SelStartX = ws.edit.SelEndX = 10;
-    ws.CaptureSelection();
-    EXPECT_EQ(ws.edit.SelLast, 32);
-    EXPECT_DOUBLE_EQ(ws.edit.SelVolts[0], 0.319);
-    EXPECT_DOUBLE_EQ(ws.edit.SelVolts[11], -5.0);  // point 330 is below -5.01 V
-    EXPECT_DOUBLE_EQ(ws.edit.SelPreview[1], ws.edit.SelVolts[32]);
-
-    ws.edit.SelStartX = 3;
-    ws.edit.SelEndX = 0;  // dragged leftwards
-    ws.CaptureSelection();
-    EXPECT_EQ(ws.edit.SelStartX, 0);
-    EXPECT_EQ(ws.edit.SelEndX, 3);
-    EXPECT_EQ(ws.edit.SelLast, 127);
-
+    const struct {
+        int count, from, to, first, last;
+        bool math;
+    } cases[] = {
+        {1000, 10, 10, 319, 32, true}, {1000, 3, 0, 0, 127, true},  // dragged leftwards
+        {100, 2, 40, 63, 36, true},    {320, 10, 10, 319, 0, true},  {321, 10, 10, 319, 1, false},
+        {322, 10, 10, 319, 2, true},   {352, 10, 11, 319, 32, true}, {353, 10, 11, 319, 33, false},
+        {354, 10, 11, 319, 34, true},
+    };
+    for (const auto& c : cases) {
+        std::vector<double> values(static_cast<size_t>(c.count));
+        for (size_t i = 0; i < values.size(); ++i)
+            values[i] = static_cast<double>(i) / 1000;
+        write(values);
+        ws.commands.enable({Cmd::Invert, Cmd::Add});
+        ws.commands.disable({Cmd::Expand});
+        ws.edit.SelStartX = static_cast<int16_t>(c.from);
+        ws.edit.SelEndX = static_cast<int16_t>(c.to);
+        ws.CaptureSelection();
+        SCOPED_TRACE(std::to_string(c.count) + " points, columns " + std::to_string(c.from));
+        EXPECT_EQ(ws.edit.SelLast, c.last);
+        EXPECT_EQ(ws.edit.SelStartX, std::min(c.from, c.to));
+        EXPECT_EQ(ws.edit.SelEndX, std::max(c.from, c.to));
+        EXPECT_DOUBLE_EQ(ws.edit.SelVolts[0], c.first / 1000.0);
+        if (c.last >= 32)
+            EXPECT_EQ(ws.edit.SelPreview[1], ws.edit.SelVolts[32]);
+        for (const char* item : {"mnuInvert", "mnuAdd"})
+            EXPECT_EQ(ws.commands.isEnabled(item), c.math) << item;
+        EXPECT_EQ(ws.commands.isEnabled("mnuExpand"), !c.math);
+    }
 }
 
 TEST_F(WorkspaceTest, CaptureSelectionRaisesOnlyValuesAtOrBelowMinusFivePointZeroOne)
 {
-    ws.New();
     write({-5.005, -5.01, -5.02, -5.0, -5.009, -6.0, 5.0});
     ws.edit.SelStartX = ws.edit.SelEndX = 0;
     ws.CaptureSelection();
@@ -144,30 +150,4 @@ TEST_F(WorkspaceTest, CaptureSelectionRaisesOnlyValuesAtOrBelowMinusFivePointZer
     const double expected[] = {-5.005, -5.0, -5.0, -5.0, -5.009, -5.0, 5.0};
     for (int i = 0; i < 7; ++i)
         EXPECT_DOUBLE_EQ(ws.edit.SelVolts[static_cast<size_t>(i)], expected[i]) << i;
-}
-
-TEST_F(WorkspaceTest, SelectionPastTheEndStopsAtTheMarker)
-{
-    ws.New();
-    write(std::vector<double>(100, 1.0));
-    ws.commands.enable({Cmd::Invert});
-    ws.edit.SelStartX = 2;
-    ws.edit.SelEndX = 40;
-    ws.CaptureSelection();
-    EXPECT_EQ(ws.edit.SelLast, 36);  // points 63..99
-    EXPECT_TRUE(ws.commands.isEnabled("mnuInvert"));  // neither 2 nor 34 values: left alone
-}
-
-TEST_F(WorkspaceTest, TwoOrThirtyFourCapturedValuesDisableTheMathItems)
-{
-    ws.New();
-    write(std::vector<double>(321, 1.0));
-    ws.commands.enable({Cmd::Invert, Cmd::Add});
-    ws.commands.disable({Cmd::Expand});
-    ws.edit.SelStartX = ws.edit.SelEndX = 10;
-    ws.CaptureSelection();
-    ASSERT_EQ(ws.edit.SelLast, 1);  // points 319 and 320, then the marker
-    EXPECT_FALSE(ws.commands.isEnabled("mnuInvert"));
-    EXPECT_FALSE(ws.commands.isEnabled("mnuAdd"));
-    EXPECT_TRUE(ws.commands.isEnabled("mnuExpand"));
 }

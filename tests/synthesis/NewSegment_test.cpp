@@ -1,13 +1,15 @@
 // The segments of each shape: the New Segment dialog's boxes and what the generators write.
+// The fields each shape shows, Default, the up-downs, Cancel, the other cases of the checks and
+// the values of each shape are in the segments_dialog, segments_values and segments_toolbar
+// end-to-end scripts.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 
-#include "model/ScriptedPrompter.h"
-#include "support/Prompts.h"
-#include "model/Workspace.h"
 #include "model/DialogPlacement.h"
+#include "model/ScriptedPrompter.h"
+#include "model/Workspace.h"
+#include "support/Prompts.h"
 #include "synthesis/Generators.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"
@@ -32,13 +34,14 @@ protected:
 
     static QString Text(const DialogForm& form, const char* name) { return form.control(name)->text; }
     std::string Point(int i) const { return ws.edit.WaveText[i]; }
+    void Toolbar(int kind) { InsertSegment(ws, ShapeOfKind(kind)->toolbar); }
 
-    // Appends a segment through the dialog's boxes, as its OK would.
-    void InsertFromDialog(int kind, std::map<QString, QString> boxes)
+    // Appends a DC segment through the dialog's boxes, as its OK would.
+    void InsertDc(const char* points, const char* offset)
     {
-        auto form = Open(kind);
-        for (const auto& [box, text] : boxes)
-            ASSERT_TRUE(form->type(box, text)) << box.toStdString();
+        auto form = Open(Shape::Dc);
+        form->type("txtPoint", points);
+        form->type("txtOffset", offset);
         form->click("cmdOK");
     }
 
@@ -46,75 +49,45 @@ protected:
     Workspace ws;
 };
 
-struct CheckCase {
-    const char* box;
-    const char* typed;
-    const char* message;  // "" when none is shown
-    const char* after;
-};
-
-// The fields each shape shows, Default, the up-downs, Cancel, the messages and the other cases
-// of the checks are in the segments_dialog end-to-end script, the toolbar's segments in
-// segments_toolbar.
 TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
 {
-    const char* pointsMsg = "Please enter an integer between 16 and 16383";
-    const char* cyclesMsg = "Please enter an integer between 1 and 2048";
-    const char* phaseMsg = "Please enter an integer between 0 and 359";
-    const char* offsetMsg = "Please enter a number between -5.000 and 5.000";
-    const char* dutyMsg = "Please enter a number between 0.000 and 100.000";
-    const char* dampMsg = "Please enter a number between 5.000 and -5.000";
-    const CheckCase cases[] = {
-        {"txtPoint", "16383", "", "16383"},
-        {"txtPoint", "16384", pointsMsg, "16"},
-        {"txtPoint", "99999999999", pointsMsg, "16"},
-        {"txtPoint", "", "", "16"},
-        {"txtPoint", "12ab", "", "16"},
-        {"txtCycles", "2048", "", "2048"},
-        {"txtCycles", "0", cyclesMsg, "1"},
-        {"txtCycles", "1.5", cyclesMsg, "1"},
-        {"txtPhase", "359", "", "359"},
-        {"txtPhase", "-1", phaseMsg, "0"},
-        {"txtPhase", "10.5", phaseMsg, "0"},
-        {"txtAmplitude", "5", "", "5"},
-        {"txtAmplitude", "0", "", "0"},
-        {"txtOffset", "-5.4", "", "-5.4"},
-        {"txtOffset", "-5.5", offsetMsg, "0.000"},
-        {"txtOffset", "", "", "0.000"},
+    const char* points = "Please enter an integer between 16 and 16383";
+    const char* cycles = "Please enter an integer between 1 and 2048";
+    const char* phase = "Please enter an integer between 0 and 359";
+    const char* offset = "Please enter a number between -5.000 and 5.000";
+    const char* duty = "Please enter a number between 0.000 and 100.000";
+    const char* damp = "Please enter a number between 5.000 and -5.000";
+    const struct {
+        const char *box, *typed, *message /* "" when none is shown */, *after;
+    } cases[] = {
+        {"txtPoint", "16383", "", "16383"}, {"txtPoint", "16384", points, "16"},
+        {"txtPoint", "99999999999", points, "16"}, {"txtPoint", "", "", "16"}, {"txtPoint", "12ab", "", "16"},
+        {"txtCycles", "2048", "", "2048"}, {"txtCycles", "0", cycles, "1"}, {"txtCycles", "1.5", cycles, "1"},
+        {"txtPhase", "359", "", "359"}, {"txtPhase", "-1", phase, "0"}, {"txtPhase", "10.5", phase, "0"},
+        {"txtAmplitude", "5", "", "5"}, {"txtAmplitude", "0", "", "0"},
+        {"txtOffset", "-5.4", "", "-5.4"}, {"txtOffset", "-5.5", offset, "0.000"}, {"txtOffset", "", "", "0.000"},
         {"txtDuty", "100.5", "", "100.5"},  // rounds to 100, halves to even
-        {"txtDuty", "0", "", "0"},
-        {"txtDuty", "100.6", dutyMsg, "50.000"},
-        {"txtDuty", "-0.6", dutyMsg, "50.000"},
-        {"txtDamp", "5.4", "", "5.4"},
-        {"txtDamp", "5.5", dampMsg, "-0.500"},
-        {"txtDamp", "?", "", "-0.500"},
+        {"txtDuty", "0", "", "0"}, {"txtDuty", "100.6", duty, "50.000"}, {"txtDuty", "-0.6", duty, "50.000"},
+        {"txtDamp", "5.4", "", "5.4"}, {"txtDamp", "5.5", damp, "-0.500"}, {"txtDamp", "?", "", "-0.500"},
     };
     auto square = Open(Shape::Square);
     auto damped = Open(Shape::DampedSine);
-    for (const CheckCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.box) + " \"" + c.typed + "\"");
         auto& form = std::string(c.box) == "txtDamp" ? damped : square;
         prompter.shown.clear();
         ASSERT_TRUE(form->type(c.box, c.typed));
         form->leave(c.box);
-        if (*c.message)
-            EXPECT_EQ(Messages(prompter.shown), QStringList{QString("TLV | ") + c.message});
-        else
-            EXPECT_TRUE(prompter.shown.empty());
+        EXPECT_EQ(Messages(prompter.shown), *c.message ? QStringList{QString("TLV | ") + c.message} : QStringList{});
         EXPECT_EQ(Text(*form, c.box), c.after);
     }
-}
-
-TEST_F(NewSegment, TypingAloneIsNeverJudgedAndDcSkipsTheAmplitude)
-{
-    auto form = Open(Shape::Sine);
-    form->type("txtPoint", "3");
-    form->type("txtAmplitude", "9");
-    EXPECT_EQ(Text(*form, "txtPoint"), "3");
-    form->pick("cboWaveForm", "DC");
-    form->leave("txtAmplitude");  // a DC segment has no amplitude
+    // A DC segment has no amplitude to judge.
+    prompter.shown.clear();
+    square->type("txtAmplitude", "9");
+    square->pick("cboWaveForm", "DC");
+    square->leave("txtAmplitude");
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(Text(*form, "txtAmplitude"), "9");
+    EXPECT_EQ(Text(*square, "txtAmplitude"), "9");
 }
 
 TEST_F(NewSegment, OkWritesTheShapeOfTheList)
@@ -127,8 +100,8 @@ TEST_F(NewSegment, OkWritesTheShapeOfTheList)
     EXPECT_EQ(ws.seg.SegKind, 0);
     EXPECT_EQ(ws.seg.SegKindName, "Square");
     EXPECT_EQ(ws.edit.PointCount, 1001);
-    EXPECT_EQ(ws.edit.WaveText[500], "+5.000000E+00");
-    EXPECT_EQ(ws.edit.WaveText[501], "-5.000000E+00");
+    EXPECT_EQ(Point(500), "+5.000000E+00");
+    EXPECT_EQ(Point(501), "-5.000000E+00");
 
     // A list text that names no shape keeps the shape the dialog was opened for.
     auto other = Open(Shape::Dc);
@@ -137,29 +110,23 @@ TEST_F(NewSegment, OkWritesTheShapeOfTheList)
     other->click("cmdOK");
     EXPECT_EQ(ws.seg.SegKindName, "Wobble");
     EXPECT_EQ(ws.edit.PointCount, 3001);
-    EXPECT_EQ(ws.edit.WaveText[3000], "+1.000000E+00");
+    EXPECT_EQ(Point(3000), "+1.000000E+00");
 }
 
 TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
 {
-    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);
+    Toolbar(Shape::Sine);
     ws.edit.SelStartX = 0;
     ws.edit.SelEndX = 31;
     ws.seg.AddPending = true;
     auto form = Open(Shape::Sine);
     EXPECT_EQ(Text(*form, "txtPoint"), "1024");  // points 0..1023
-    EXPECT_FALSE(form->control("txtPoint")->enabled);
-    EXPECT_FALSE(form->control("udnPoint")->enabled);
-    EXPECT_FALSE(form->control("cmdDefault")->enabled);
-
+    for (const char* locked : {"txtPoint", "udnPoint", "cmdDefault"})
+        EXPECT_FALSE(form->control(locked)->enabled) << locked;
     form->click("cmdOK");  // previews: the document stays as it is
     EXPECT_TRUE(form->previewed());
-    EXPECT_FALSE(form->cancelled());
     EXPECT_EQ(ws.seg.PreviewCount, 1024);
     EXPECT_EQ(ws.edit.PointCount, 2000);
-    EXPECT_EQ(ws.edit.WaveText[2000], "999");
-    EXPECT_EQ(ws.seg.SegKind, 0);
-
     ws.edit.SelEndX = 62;  // Select All's columns: the whole waveform
     EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "2000");
     ws.edit.SelStartX = 100;  // past the end: nothing selected, nothing shown
@@ -172,22 +139,21 @@ TEST_F(NewSegment, PlacedAboveTheFrameCentre)
     // 1000 twips are 66.7 pixels.
     EXPECT_EQ(NewSegmentPosition(QRect(100, 50, 1000, 800), QSize(340, 286)), QPoint(430, 240));
     auto form = Open(Shape::Sine);
-    EXPECT_EQ(form->placement(QRect(0, 0, 800, 600)),
-              NewSegmentPosition(QRect(0, 0, 800, 600), form->size()));
+    EXPECT_EQ(form->placement(QRect(0, 0, 800, 600)), NewSegmentPosition(QRect(0, 0, 800, 600), form->size()));
 }
 
 TEST_F(NewSegment, RoomCheckRefusesOnlyBeyond16383)
 {
-    InsertFromDialog(Shape::Dc, {{"txtPoint", "14384"}, {"txtOffset", "1"}});
+    InsertDc("14384", "1");
     ws.edit.ToolMode = 1;
-    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);  // 14384 + 2000
+    Toolbar(Shape::Sine);  // 14384 + 2000
     EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | Shortage Editing Space "});
     EXPECT_EQ(ws.edit.PointCount, 14384);
     EXPECT_EQ(Point(14384), "999");
     EXPECT_EQ(ws.edit.UndoVolts[14384], 0.0);  // no snapshot was taken
     EXPECT_EQ(ws.edit.ToolMode, 0);
 
-    InsertFromDialog(Shape::Dc, {{"txtPoint", "1999"}, {"txtOffset", "-1"}});  // 14384 + 1999
+    InsertDc("1999", "-1");  // 14384 + 1999
     EXPECT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(ws.edit.PointCount, 16383);
     EXPECT_EQ(Point(14384), "-1.000000E+00");
@@ -202,7 +168,7 @@ TEST_F(NewSegment, OnlyPointZeroMarkedIsWrittenOver)
         tx.WritePointText(0, "+1.000000E+00");
         tx.PlaceEndMarker(1);
     }
-    InsertSegment(ws, ShapeOfKind(Shape::Dc)->toolbar);
+    Toolbar(Shape::Dc);
     EXPECT_EQ(ws.edit.PointCount, 2000);
     EXPECT_EQ(Point(0), "+0.000000E+00");
     // The snapshot reaches only up to the write position.
@@ -212,21 +178,20 @@ TEST_F(NewSegment, OnlyPointZeroMarkedIsWrittenOver)
 
 TEST_F(NewSegment, NoiseIsUniformAndIndependent)
 {
-    InsertSegment(ws, ShapeOfKind(Shape::Noise)->toolbar);
+    Toolbar(Shape::Noise);
     ASSERT_EQ(ws.edit.PointCount, 2000);
     double sum = 0;
     int repeats = 0;  // a value equal to the one before
     for (int i = 0; i < 2000; ++i) {
         ASSERT_LE(std::abs(ws.edit.WaveText.value(i)), 5.0);
-        repeats += ws.edit.WaveText[i] == ws.edit.WaveText[i + 1];
+        repeats += Point(i) == Point(i + 1);
         sum += ws.edit.WaveText.value(i);
     }
     // The mean of 2000 uniform values in -5..+5 V has a spread of about 0.065 V.
     EXPECT_LT(std::abs(sum / 2000), 0.4);
     EXPECT_LE(repeats, 1);
-
-    std::string first = Point(0) + Point(1) + Point(2);
-    InsertSegment(ws, ShapeOfKind(Shape::Noise)->toolbar);
+    const std::string first = Point(0) + Point(1) + Point(2);
+    Toolbar(Shape::Noise);
     EXPECT_NE(Point(2000) + Point(2001) + Point(2002), first);
 }
 
@@ -234,6 +199,9 @@ TEST_F(NewSegment, NoiseIsUniformAndIndependent)
 // that the damping is a tenth of the typed one.
 TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
 {
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtPoint", "700"}, {"txtCycles", "3"}, {"txtPhase", "30"}, {"txtAmplitude", "4"},
+        {"txtOffset", "0.5"}, {"txtDuty", "30"}, {"txtDamp", "-2"}};
     for (const ShapeRow& c : Shapes()) {
         if (c.random)
             continue;
@@ -242,17 +210,11 @@ TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
         w.New();
         w.seg.SegKind = c.kind;
         NewSegmentForm form(w);
-        form.type("txtPoint", "700");
-        form.type("txtCycles", "3");
-        form.type("txtPhase", "30");
-        form.type("txtAmplitude", "4");
-        form.type("txtOffset", "0.5");
-        form.type("txtDuty", "30");
-        form.type("txtDamp", "-2");
+        for (const auto& [box, text] : boxes)
+            form.type(box, text);
         PreviewSegment(w, form.parameters(c.kind, 10));
         form.type("txtDamp", "-0.2");
         InsertSegment(w, form.parameters(c.kind, 1));
-
         ASSERT_EQ(w.seg.PreviewCount, 700) << c.kind;
         ASSERT_EQ(w.edit.PointCount, 700) << c.kind;
         for (int i = 0; i < 700; ++i)
@@ -264,12 +226,11 @@ TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
 
 TEST_F(NewSegment, PreviewsLeaveTheDocumentAlone)
 {
-    InsertSegment(ws, ShapeOfKind(Shape::Sine)->toolbar);
-    ws.seg.SegKind = Shape::Sine;
-    NewSegmentForm form(ws);
-    form.type("txtPoint", "99999");  // a box as it stands, never checked
-    form.type("txtAmplitude", "9");
-    PreviewSegment(ws, form.parameters(Shape::Sine, 10));
+    Toolbar(Shape::Sine);
+    auto form = Open(Shape::Sine);
+    form->type("txtPoint", "99999");  // a box as it stands, never checked
+    form->type("txtAmplitude", "9");
+    PreviewSegment(ws, form->parameters(Shape::Sine, 10));
     EXPECT_EQ(ws.seg.PreviewCount, 16384);
     EXPECT_EQ(ws.work.WorkVolts[16000], 5.0);  // clipped
     EXPECT_EQ(ws.edit.PointCount, 2000);

@@ -2,18 +2,20 @@
 
 #include "app/FormDialog.h"
 #include "display/PlotPainter.h"
+#include "model/DialogPlacement.h"
 #include "model/ScriptedPrompter.h"
 #include "support/ImageChecks.h"
 #include "support/Prompts.h"
 #include "synthesis/CombineForm.h"
-#include "model/DialogPlacement.h"
-#include "synthesis/NewSegmentForm.h"
 
 using namespace tlv;
 
-// A combine form shown as a real dialog.
+// A combine form shown as a real dialog; what its pictures hold is in the math scripts.
 class CombineDialogTest : public QObject {
     Q_OBJECT
+
+    ScriptedPrompter prompter;
+    std::unique_ptr<Workspace> ws;
 
 private slots:
     void init()
@@ -53,26 +55,18 @@ private slots:
         });
         CombineForm form(*ws, CombineOperation::Subtract);
         FormDialog dialog(form);
-        QImage before = dialog.grab().toImage();
-        QWidget* result = dialog.widgetOf("Picture2");
-        QVERIFY(result);
-        QCOMPARE(result->size(), QSize(140, 93));
-        const QPoint origin = result->pos();
-        // Picture2 is blank until a standard wave is chosen; Picture1 shows the selection.
-        QVERIFY(!PaintedNear(before, origin.x() + 70, origin.y() + 13.928, kTraceColour));
-        const QPoint selection = dialog.widgetOf("Picture1")->pos();
-        QVERIFY(PaintedNear(before, selection.x() + 70, selection.y() + 27.887, kTraceColour));
-
+        auto origin = [&dialog](const char* picture) { return dialog.widgetOf(picture)->pos(); };
+        QCOMPARE(dialog.widgetOf("Picture2")->size(), QSize(140, 93));
+        // Picture2 (the result) is blank until a standard wave is chosen; Picture1 shows the
+        // selection, Picture3 the standard wave.
+        const QImage before = dialog.grab().toImage();
+        QVERIFY(!PaintedNear(before, origin("Picture2").x() + 70, origin("Picture2").y() + 13.928, kTraceColour));
+        QVERIFY(PaintedNear(before, origin("Picture1").x() + 70, origin("Picture1").y() + 27.887, kTraceColour));
         form.click("optWave");
-        QImage after = dialog.grab().toImage();
-        QVERIFY(PaintedNear(after, origin.x() + 70, origin.y() + 13.928, kTraceColour));
-        const QPoint standard = dialog.widgetOf("Picture3")->pos();
-        QVERIFY(PaintedNear(after, standard.x() + 70, standard.y() + 60.443, kTraceColour));
+        const QImage after = dialog.grab().toImage();
+        QVERIFY(PaintedNear(after, origin("Picture2").x() + 70, origin("Picture2").y() + 13.928, kTraceColour));
+        QVERIFY(PaintedNear(after, origin("Picture3").x() + 70, origin("Picture3").y() + 60.443, kTraceColour));
     }
-
-private:
-    ScriptedPrompter prompter;
-    std::unique_ptr<Workspace> ws;
 };
 
 QTEST_MAIN(CombineDialogTest)

@@ -10,10 +10,7 @@
 
 namespace tlv {
 namespace {
-using test::FillWaveform;
-
-const CombineOperation kOperations[] = {CombineOperation::Add, CombineOperation::Subtract,
-                                        CombineOperation::Multiply};
+using Op = CombineOperation;
 
 class Combining : public ::testing::Test {
 protected:
@@ -34,68 +31,59 @@ protected:
     void Prepare(int count, double volts, int from, int to)
     {
         EditTransaction(ws, EditTransaction::Closing::Redraw).ClearEditBuffer();
-        FillWaveform(ws, std::vector<double>(static_cast<size_t>(count), volts));
+        test::FillWaveform(ws, std::vector<double>(static_cast<size_t>(count), volts));
         ws.edit.SelStartX = static_cast<int16_t>(from);
         ws.edit.SelEndX = static_cast<int16_t>(to);
     }
 
-    // A combine dialog as the Math menu opens it, with the pending flag set.
-    std::unique_ptr<CombineForm> Open(CombineOperation operation)
+    // A combine dialog as the Math menu opens it, with the pending flag set, and a DC standard
+    // wave at offset chosen unless offset is null.
+    std::unique_ptr<CombineForm> Open(Op operation, const char* offset)
     {
-        ws.seg.AddPending = operation == CombineOperation::Add;
-        ws.seg.SubtractPending = operation == CombineOperation::Subtract;
-        ws.seg.MultiplyPending = operation == CombineOperation::Multiply;
-        return std::make_unique<CombineForm>(ws, operation);
-    }
-
-    void ChooseDc(CombineForm& form, const char* offset)
-    {
+        ws.seg.AddPending = operation == Op::Add;
+        ws.seg.SubtractPending = operation == Op::Subtract;
+        ws.seg.MultiplyPending = operation == Op::Multiply;
+        auto form = std::make_unique<CombineForm>(ws, operation);
         dcOffset = offset;
-        form.click("optWave");
+        if (offset)
+            form->click("optWave");
+        return form;
     }
 
     const std::string& Text(int i) const { return ws.edit.WaveText[i]; }
-
     std::vector<std::string> Texts() const
     {
-        std::vector<std::string> texts;
-        for (int i = 0; i < kMaxPoints; ++i)
-            texts.push_back(ws.edit.WaveText[i]);
-        return texts;
+        return {&ws.edit.WaveText[0], &ws.edit.WaveText[0] + kMaxPoints};
     }
-
     bool AnyPending() const { return ws.seg.AddPending || ws.seg.SubtractPending || ws.seg.MultiplyPending; }
 
     ScriptedPrompter prompter;
     Workspace ws;
-    const char* dcOffset = "0";
+    const char* dcOffset = nullptr;
 };
 
 TEST_F(Combining, OkWritesOverTheSelectionOnly)
 {
     const struct {
-        CombineOperation operation;
+        Op operation;
         int count;
         double volts;
         int from, to;  // columns
         int first, last, preview;
-        const char* standard;
-        const char* written;
-        const char* after;
+        const char *standard, *written, *after;
     } cases[] = {
         // 1000 points of 0 V + 1 V DC; the columns run past the end.
-        {CombineOperation::Add, 1000, 0.0, 0, 40, 0, 999, 1000, "1", "+1.000000E+00", "999"},
-        {CombineOperation::Subtract, 200, -1.0, 2, 3, 63, 127, 65, "1", "-2.000000E+00", "-1.000000E+00"},
+        {Op::Add, 1000, 0.0, 0, 40, 0, 999, 1000, "1", "+1.000000E+00", "999"},
+        {Op::Subtract, 200, -1.0, 2, 3, 63, 127, 65, "1", "-2.000000E+00", "-1.000000E+00"},
         // A full buffer: the write stops before its last entry.
-        {CombineOperation::Multiply, kMaxPoints, 1.0, 0, 512, 0, kLastPoint - 1, kMaxPoints, "0",
-         "+0.000000E+00", "+1.000000E+00"},
+        {Op::Multiply, kMaxPoints, 1.0, 0, 512, 0, kLastPoint - 1, kMaxPoints, "0", "+0.000000E+00",
+         "+1.000000E+00"},
     };
     for (const auto& c : cases) {
         Prepare(c.count, c.volts, c.from, c.to);
         ws.commands.enable({Cmd::Cut, Cmd::Copy});
         ws.work.SelectAllActive = true;
-        auto form = Open(c.operation);
-        ChooseDc(*form, c.standard);
+        auto form = Open(c.operation, c.standard);
         EXPECT_EQ(ws.seg.PreviewCount, c.preview);
         form->click("cmdOk");
         EXPECT_TRUE(form->isClosed());
@@ -115,23 +103,18 @@ TEST_F(Combining, OkWritesOverTheSelectionOnly)
 TEST_F(Combining, ResultsAreWrittenClippedToFiveVolts)
 {
     const struct {
-        CombineOperation operation;
+        Op operation;
         double selection;
-        const char* standard;
-        const char* written;
+        const char *standard, *written;
     } cases[] = {
-        {CombineOperation::Subtract, -3.0, "4", "-5.000000E+00"},
-        {CombineOperation::Add, 3.996, "1", "+4.996000E+00"},
-        {CombineOperation::Add, 4.004, "1", "+5.000000E+00"},
-        {CombineOperation::Add, -4.004, "-1", "-5.000000E+00"},
-        {CombineOperation::Multiply, -2.0, "2.5", "-5.000000E+00"},
-        {CombineOperation::Multiply, 2.0, "0", "+0.000000E+00"},  // zero throughout is a result too
+        {Op::Subtract, -3.0, "4", "-5.000000E+00"}, {Op::Add, 3.996, "1", "+4.996000E+00"},
+        {Op::Add, 4.004, "1", "+5.000000E+00"},     {Op::Add, -4.004, "-1", "-5.000000E+00"},
+        {Op::Multiply, -2.0, "2.5", "-5.000000E+00"},
+        {Op::Multiply, 2.0, "0", "+0.000000E+00"},  // zero throughout is a result too
     };
     for (const auto& c : cases) {
         Prepare(64, c.selection, 0, 0);
-        auto form = Open(c.operation);
-        ChooseDc(*form, c.standard);
-        form->click("cmdOk");
+        Open(c.operation, c.standard)->click("cmdOk");
         EXPECT_EQ(Text(0), c.written) << c.selection << " " << c.standard;
         EXPECT_EQ(Text(31), c.written) << c.selection << " " << c.standard;
         EXPECT_NE(Text(32), c.written) << "past the selection";
@@ -141,23 +124,20 @@ TEST_F(Combining, ResultsAreWrittenClippedToFiveVolts)
 // OK before any standard wave, and Cancel after a preview, in each dialog.
 TEST_F(Combining, ClosingWithoutAResultLeavesWaveformAndUndoAlone)
 {
-    for (CombineOperation operation : kOperations)
+    for (Op operation : {Op::Add, Op::Subtract, Op::Multiply})
         for (bool preview : {false, true}) {
             Prepare(100, 1.5, 0, 1);
             ws.edit.UndoVolts.assign(kMaxPoints, 0.25);
             const std::vector<std::string> before = Texts();
-            auto form = Open(operation);
             ws.work.SelectAllActive = true;
-            if (preview)
-                ChooseDc(*form, "1");
+            auto form = Open(operation, preview ? "1" : nullptr);
             form->click(preview ? "cmdCancel" : "cmdOk");
             EXPECT_TRUE(form->isClosed());
             EXPECT_EQ(Texts(), before);
             EXPECT_EQ(ws.edit.UndoVolts, std::vector<double>(kMaxPoints, 0.25));
             EXPECT_FALSE(AnyPending() || ws.work.SelectAllActive);
-
             // The next dialog does not write a result the cancelled one computed.
-            Open(CombineOperation::Subtract)->click("cmdOk");
+            Open(Op::Subtract, nullptr)->click("cmdOk");
             EXPECT_EQ(Texts(), before);
         }
 }

@@ -1,69 +1,71 @@
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QStyleOptionComboBox>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
 #include <QtTest>
 
-#include "model/ScriptedPrompter.h"
-#include "support/Prompts.h"
 #include "app/FormDialog.h"
+#include "model/ScriptedPrompter.h"
 #include "model/Workspace.h"
+#include "support/Prompts.h"
 #include "synthesis/NewSegmentForm.h"
 #include "synthesis/ShapeTable.h"
 
 using namespace tlv;
 using tlv::test::Messages;
 
-// The New Segment form shown as a real dialog.
+// The New Segment form shown as a real dialog: what only its widgets' focus and keys decide.
 class NewSegmentDialogTest : public QObject {
     Q_OBJECT
 
+    ScriptedPrompter prompter;
+    std::unique_ptr<Workspace> ws;
+    std::unique_ptr<NewSegmentForm> form;
+    std::unique_ptr<FormDialog> dialog;
+
 private slots:
+    void init()
+    {
+        dialog.reset();
+        form.reset();
+        prompter.shown.clear();
+        ws = std::make_unique<Workspace>();
+        ws->prompter = &prompter;
+        ws->New();
+        ws->seg.SegKind = Shape::Sine;
+        form = std::make_unique<NewSegmentForm>(*ws);
+        dialog = std::make_unique<FormDialog>(*form);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+    }
+
     void leavingABoxJudgesItButSwitchingWindowsDoesNot()
     {
-        ScriptedPrompter prompter;
-        Workspace ws;
-        ws.prompter = &prompter;
-        ws.seg.SegKind = Shape::Sine;
-        NewSegmentForm form(ws);
-        FormDialog dialog(form);
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        auto* points = qobject_cast<QLineEdit*>(dialog.widgetOf("txtPoint"));
+        auto* points = qobject_cast<QLineEdit*>(dialog->widgetOf("txtPoint"));
         QVERIFY(points);
         points->setFocus(Qt::TabFocusReason);
-
         points->setText(QString());
         QTest::keyClicks(points, "15");
-        QCOMPARE(form.control("txtPoint")->text, QString("15"));
+        QCOMPARE(form->control("txtPoint")->text, QString("15"));
         QWidget other;
         other.show();
         QApplication::setActiveWindow(&other);
         QVERIFY(prompter.shown.empty());
 
-        QApplication::setActiveWindow(&dialog);
+        QApplication::setActiveWindow(dialog.get());
         points->setFocus(Qt::TabFocusReason);
-        dialog.widgetOf("txtAmplitude")->setFocus(Qt::TabFocusReason);
+        dialog->widgetOf("txtAmplitude")->setFocus(Qt::TabFocusReason);
         QCOMPARE(Messages(prompter.shown), QStringList{"TLV | Please enter an integer between 16 and 16383"});
         QCOMPARE(points->text(), QString("16"));
     }
 
     void openingTheWaveformListIsNotLeavingIt()
     {
-        ScriptedPrompter prompter;
-        Workspace ws;
-        ws.prompter = &prompter;
-        ws.seg.SegKind = Shape::Sine;
-        NewSegmentForm form(ws);
-        FormDialog dialog(form);
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        auto* list = qobject_cast<QComboBox*>(dialog.widgetOf("cboWaveForm"));
+        auto* list = qobject_cast<QComboBox*>(dialog->widgetOf("cboWaveForm"));
         QVERIFY(list);
         list->setFocus(Qt::TabFocusReason);
         list->lineEdit()->selectAll();
         QTest::keyClicks(list->lineEdit(), "Sawtooth");
-
         QStyleOptionComboBox option;
         option.initFrom(list);
         option.editable = true;
@@ -74,23 +76,15 @@ private slots:
         QVERIFY(prompter.shown.empty());
 
         list->hidePopup();
-        dialog.widgetOf("txtPoint")->setFocus(Qt::TabFocusReason);
+        dialog->widgetOf("txtPoint")->setFocus(Qt::TabFocusReason);
         QCOMPARE(Messages(prompter.shown), QStringList{"TLV | Waveform Input Error!!!"});
     }
 
     void enterInABoxPressesOk()
     {
-        ScriptedPrompter prompter;
-        Workspace ws;
-        ws.prompter = &prompter;
-        ws.New();
-        ws.seg.SegKind = Shape::Dc;
-        NewSegmentForm form(ws);
-        FormDialog dialog(form);
-        dialog.show();
-        QTest::keyClick(dialog.widgetOf("txtPoint"), Qt::Key_Return);
-        QVERIFY(form.isClosed());
-        QCOMPARE(ws.edit.PointCount, 2000.0);
+        QTest::keyClick(dialog->widgetOf("txtPoint"), Qt::Key_Return);
+        QVERIFY(form->isClosed());
+        QCOMPARE(ws->edit.PointCount, 2000.0);
     }
 };
 
