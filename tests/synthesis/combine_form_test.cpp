@@ -1,4 +1,4 @@
-// The combine dialogs beyond what the math_add, math_subtract, math_multiply and math_undo
+// The combine dialogs beyond what the math_combine and math_undo
 // scripts show: the selection's edges, a full buffer, clipping, and closing without a result.
 #include <gtest/gtest.h>
 
