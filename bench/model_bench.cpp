@@ -50,8 +50,10 @@ void BM_FullPlotRender(benchmark::State& state)
         painter.fillRect(image.rect(), Qt::lightGray);
         tlv::PaintAxisLabels(painter, client, tlv::WindowState::Normal);
         painter.translate(box.topLeft());
+        // As the window paints: each column's range from the points, behind the trace.
         tlv::PaintPlot(painter, box.size(), tlv::WindowState::Normal, doc.ws.edit.PlotY.data(),
-                       doc.ws.edit.PlotColumn);
+                       doc.ws.edit.PlotColumn, {},
+                       tlv::ColumnRanges(doc.ws.edit.WaveText.values(), tlv::kMaxPoints));
     }
 }
 BENCHMARK(BM_FullPlotRender)->Unit(benchmark::kMicrosecond);
