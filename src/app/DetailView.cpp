@@ -140,7 +140,9 @@ void DetailView::waveformChanged()
     if (id != windowId_) {
         windowId_ = id;
         dragged_.reset();
+        strokeFrom_.reset();
         panFrom_.reset();
+        pending_.clear();
         if (auto known = zooms_.find(id); known != zooms_.end()) {
             points_ = known->second.points;
             volts_ = known->second.volts;
@@ -195,9 +197,7 @@ void DetailView::paintEvent(QPaintEvent*)
     const int first = firstShown();
     const int last = lastShown();
     const int drawn = pointsDrawn();
-    auto volts = [this](int i) {
-        return dragged_ && *dragged_ == i ? draggedVolts_ : ws_.edit.WaveText.value(i);
-    };
+    auto volts = [this](int i) { return shownVolts(i); };
     painter.save();
     painter.setClipRect(area);
     QPen trace(kTraceColour);
@@ -232,7 +232,8 @@ void DetailView::paintEvent(QPaintEvent*)
     // The readout: the point nearest the cursor, or the one being dragged.
     if (n > 0 && mouse_ && area.contains(*mouse_)) {
         const int index = dragged_ ? *dragged_ : std::clamp(static_cast<int>(std::lround(pointAt(mouse_->x()))), 0, n - 1);
-        const QString text = dragged_ ? QString::number(draggedVolts_, 'E', 6) : QString::fromStdString(ws_.edit.WaveText[index]);
+        const QString text = pending_.count(index) ? QString::number(pending_.at(index), 'E', 6)
+                                                   : QString::fromStdString(ws_.edit.WaveText[index]);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QPointF(kLeft, metrics.ascent() + 3), QString("Point %1: %2 V").arg(index).arg(text));
     }
@@ -254,15 +255,39 @@ void DetailView::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
+double DetailView::shownVolts(int index) const
+{
+    const auto pending = pending_.find(index);
+    return pending != pending_.end() ? pending->second : ws_.edit.WaveText.value(index);
+}
+
+void DetailView::strokeTo(QPointF to)
+{
+    const QPointF from = *strokeFrom_;
+    const double a = pointAt(from.x()), b = pointAt(to.x());
+    const int first = std::max(static_cast<int>(std::ceil(std::min(a, b))), 0);
+    const int last = std::min(static_cast<int>(std::floor(std::max(a, b))), count() - 1);
+    for (int i = first; i <= last; ++i) {
+        const double share = b == a ? 1.0 : (i - a) / (b - a);
+        pending_[i] = std::clamp(voltsAt(from.y() + share * (to.y() - from.y())), -5.0, 5.0);
+    }
+    strokeFrom_ = to;
+}
+
 void DetailView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || count() == 0)
         return;
-    dragged_ = dotNear(event->position());
-    if (dragged_)
-        draggedVolts_ = ws_.edit.WaveText.value(*dragged_);
-    else
+    pending_.clear();
+    if (event->modifiers() & Qt::ShiftModifier) {
+        strokeFrom_ = event->position();
+        strokeTo(event->position());
+    } else if ((dragged_ = dotNear(event->position()))) {
+        pending_[*dragged_] = ws_.edit.WaveText.value(*dragged_);
+    } else {
         panFrom_ = event->position();
+    }
+    update();
 }
 
 void DetailView::mouseMoveEvent(QMouseEvent* event)
@@ -270,9 +295,10 @@ void DetailView::mouseMoveEvent(QMouseEvent* event)
     const QPointF at = event->position();
     mouse_ = at;
     if (dragged_) {
-        draggedVolts_ = std::clamp(voltsAt(at.y()), -5.0, 5.0);
-        if (event->modifiers() & Qt::ControlModifier)
-            draggedVolts_ = SnapToInstrumentStep(draggedVolts_);
+        const double volts = std::clamp(voltsAt(at.y()), -5.0, 5.0);
+        pending_[*dragged_] = event->modifiers() & Qt::ControlModifier ? SnapToInstrumentStep(volts) : volts;
+    } else if (strokeFrom_) {
+        strokeTo(at);
     } else if (panFrom_) {
         const QRectF area = plotArea();
         points_ = PanSpan(points_, (panFrom_->x() - at.x()) / area.width() * points_.width(), PointLimits(count()));
@@ -288,8 +314,16 @@ void DetailView::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     panFrom_.reset();
-    if (const std::optional<int> point = std::exchange(dragged_, std::nullopt))
-        SetPoints(ws_, *point, {&draggedVolts_, 1});
+    dragged_.reset();
+    strokeFrom_.reset();
+    // The values are contiguous: a dot alone, or every point a stroke passed over.
+    std::vector<double> values;
+    for (const auto& [index, volts] : pending_)
+        values.push_back(volts);
+    const int first = pending_.empty() ? 0 : pending_.begin()->first;
+    pending_.clear();
+    if (!values.empty())
+        SetPoints(ws_, first, values);
     update();
 }
 

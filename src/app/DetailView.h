@@ -13,7 +13,8 @@ class Workspace;
 // The detail view: the active waveform's real points, point index across and volts up. The
 // wheel zooms around the cursor (across; with Shift, up), a drag pans, F or Home fits the whole
 // waveform. Zoomed in until the points stand apart, each is a dot: dragging one sets its value
-// (on the instrument's 12-bit steps with Ctrl held), as one edit when the button is released.
+// (on the instrument's 12-bit steps with Ctrl held). A drag with Shift held is a free-hand stroke
+// that sets exactly the points it passes over. Either is one edit, written at the release.
 // Each document window keeps its own zoom; a new Marker selection brings its points into view.
 class DetailView : public QWidget {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     void fit();
     // How many points the view draws (each as a dot, or within a pixel column's range).
     int pointsDrawn() const;
+    // Where the points are drawn, in the view's pixels.
+    QRectF plotArea() const;
     // The active window or its waveform changed: its own zoom comes back, the picture is redrawn.
     void waveformChanged();
 
@@ -50,7 +53,6 @@ private:
     // The first and last point within the span.
     int firstShown() const;
     int lastShown() const;
-    QRectF plotArea() const;
     double xOf(double point) const;
     double yOf(double volts) const;
     double pointAt(double x) const;
@@ -58,6 +60,9 @@ private:
     bool dotsShown() const;
     std::optional<int> dotNear(QPointF position) const;
     void remember();
+    double shownVolts(int index) const;
+    // The points between two positions of a stroke take the volts on the line joining them.
+    void strokeTo(QPointF to);
 
     Workspace& ws_;
     AxisSpan points_{0, 1};
@@ -65,8 +70,9 @@ private:
     std::map<int, Zoom> zooms_;  // by document window id
     int windowId_ = 0;
     std::optional<QPointF> panFrom_;
-    std::optional<int> dragged_;  // the point being dragged
-    double draggedVolts_ = 0;
+    std::optional<int> dragged_;        // the dot being dragged
+    std::optional<QPointF> strokeFrom_;  // the free-hand stroke's last position
+    std::map<int, double> pending_;     // the values the drag or stroke will write
     std::optional<QPointF> mouse_;
 };
 

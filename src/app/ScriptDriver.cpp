@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -785,8 +786,26 @@ void ScriptDriver::detail(const Line& line)
     } else if (what == "goto") {
         need(line, 2);
         dock.goToPoint(number(line, 1, "point"));
+    } else if (what == "press" || what == "move" || what == "release") {
+        need(line, 3);
+        // Pixels of the view, as a mouse would give them; shift and ctrl as held keys.
+        const QPointF at(number(line, 1, "x"), number(line, 2, "y"));
+        Qt::KeyboardModifiers keys;
+        for (const QString& key : line.words.mid(3)) {
+            if (key != "shift" && key != "ctrl")
+                throw ScriptError(line.number, "the keys held are shift and ctrl");
+            keys |= key == "shift" ? Qt::ShiftModifier : Qt::ControlModifier;
+        }
+        const QEvent::Type type = what == "press"  ? QEvent::MouseButtonPress
+                                  : what == "move" ? QEvent::MouseMove
+                                                   : QEvent::MouseButtonRelease;
+        DetailView* view = dock.view();
+        QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton,
+                          what == "release" ? Qt::NoButton : Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(view, &event);
     } else if (what != "show") {
-        throw ScriptError(line.number, "detail takes show, hide, fit, zoom FROM TO or goto POINT");
+        throw ScriptError(line.number, "detail takes show, hide, fit, zoom FROM TO, goto POINT, or press, "
+                                       "move or release X Y [shift] [ctrl]");
     }
 }
 
@@ -803,6 +822,7 @@ void ScriptDriver::showDetail()
          << "points " << Number(view.pointSpan().from) << " to " << Number(view.pointSpan().to) << "\n"
          << "volts " << Number(view.voltSpan().from) << " to " << Number(view.voltSpan().to) << "\n"
          << "drawn " << view.pointsDrawn() << "\n"
+         << "area " << view.plotArea().width() << " x " << view.plotArea().height() << "\n"
          << "rows " << dock.model()->rowCount() << "\n";
     const QModelIndexList selected = dock.table()->selectionModel()->selectedRows();
     if (!selected.isEmpty())

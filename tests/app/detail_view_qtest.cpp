@@ -85,6 +85,20 @@ private slots:
         QCOMPARE(ws.edit.WaveText[4], std::string("-4.960000E+00"));
     }
 
+    void aShiftDragWritesExactlyThePointsItPassesOverAsOneEdit()
+    {
+        Workspace& ws = app->workspace();
+        view->showPoints(100, 200);  // 5.88 pixels a point
+        const double y = 22 + 100;   // 0 V
+        drag(QPointF(64 + 10 * 5.88, y), QPointF(64 + 20 * 5.88, y), Qt::ShiftModifier);
+        QCOMPARE(ws.edit.WaveText[109], std::string("-3.910000E+00"));
+        for (int i = 110; i <= 120; ++i)
+            QCOMPARE(ws.edit.WaveText.value(i), 0.0);
+        QCOMPARE(ws.edit.WaveText[121], std::string("-3.790000E+00"));
+        UndoLastEdit(ws);
+        QCOMPARE(ws.edit.WaveText[115], std::string("-3.850000E+00"));
+    }
+
     void theTableShowsEveryPointAndRefusesWhatIsNoVoltsWithinFive()
     {
         Workspace& ws = app->workspace();
