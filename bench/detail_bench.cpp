@@ -1,31 +1,17 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
+#include "FullDocument.h"
 #include "app/DetailView.h"
 #include "editing/PointEdits.h"
 #include "editing/PointTableModel.h"
-#include "model/EditTransaction.h"
-#include "model/Workspace.h"
 
 namespace {
-
-// One document of 16384 points, a 100-cycle tone under a slow envelope.
-struct TonedDocument {
-    TonedDocument()
-    {
-        ws.New();
-        tlv::EditTransaction tx(ws);
-        for (int i = 0; i < tlv::kMaxPoints; ++i)
-            tx.WritePoint(i, 4.5 * std::sin(i * 0.0383) * std::sin(i / 5215.0));
-    }
-    tlv::Workspace ws;
-};
 
 // A zoom step of the detail view and its repaint, over the whole waveform (range 0) or 100 points.
 void BM_DetailZoomStep(benchmark::State& state)
 {
-    TonedDocument doc;
+    bench::FullDocument doc;
     tlv::DetailView view(doc.ws);
     view.resize(1000, 300);
     view.waveformChanged();
@@ -43,7 +29,7 @@ BENCHMARK(BM_DetailZoomStep)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
 // A typed point written as one edit, up to the main plot's rows.
 void BM_PointEdit(benchmark::State& state)
 {
-    TonedDocument doc;
+    bench::FullDocument doc;
     double volts = 1.0;
     for (auto _ : state) {
         volts = -volts;
@@ -55,7 +41,7 @@ BENCHMARK(BM_PointEdit)->Unit(benchmark::kMicrosecond);
 // Every row of the point table read once, as scrolling through it would.
 void BM_PointTableAllRows(benchmark::State& state)
 {
-    TonedDocument doc;
+    bench::FullDocument doc;
     tlv::PointTableModel model(doc.ws);
     for (auto _ : state)
         for (int row = 0; row < model.rowCount(); ++row)

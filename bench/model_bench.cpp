@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 
+#include "FullDocument.h"
 #include "display/PlotGeometry.h"
 #include "display/PlotPainter.h"
 #include "model/EditTransaction.h"
@@ -10,17 +11,7 @@
 
 namespace {
 
-// A workspace with one document of 16384 points, committed once.
-struct FullDocument {
-    FullDocument()
-    {
-        ws.New();
-        tlv::EditTransaction tx(ws);
-        for (int i = 0; i < tlv::kMaxPoints; ++i)
-            tx.WritePoint(i, 4.5 * std::sin(i / 500.0));
-    }
-    tlv::Workspace ws;
-};
+using bench::FullDocument;
 
 void BM_CommitEditBuffer(benchmark::State& state)
 {
