@@ -1,7 +1,6 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 #include "FullDocument.h"
 #include "display/PlotGeometry.h"
