@@ -114,6 +114,7 @@ void DetailView::remember()
     Zoom& zoom = zooms_[windowId_];
     zoom.points = points_;
     zoom.volts = volts_;
+    zoom.fitted = false;
 }
 
 void DetailView::showPoints(double from, double to)
@@ -130,6 +131,7 @@ void DetailView::fit()
     points_ = FitSpan(PointLimits(count()));
     volts_ = FitSpan(kVoltLimits);
     remember();
+    zooms_[windowId_].fitted = true;
     update();
 }
 
@@ -143,25 +145,25 @@ void DetailView::waveformChanged()
         strokeFrom_.reset();
         panFrom_.reset();
         pending_.clear();
-        if (auto known = zooms_.find(id); known != zooms_.end()) {
-            points_ = known->second.points;
-            volts_ = known->second.volts;
-        } else {
-            points_ = FitSpan(PointLimits(count()));
-            volts_ = FitSpan(kVoltLimits);
-        }
     }
-    // A waveform that got shorter pulls the span back inside it.
-    points_ = ZoomSpan(points_, 1, points_.from, PointLimits(count()));
-    Zoom& zoom = zooms_[windowId_];
+    // The window's own zoom, kept within its waveform as it is now; the zoom itself is kept as
+    // the user left it, since a window is activated before its points are loaded.
+    auto known = zooms_.find(id);
+    if (known == zooms_.end())
+        known = zooms_.emplace(id, Zoom{{}, FitSpan(kVoltLimits)}).first;
+    Zoom& zoom = known->second;
+    if (zoom.fitted)
+        zoom.points = FitSpan(PointLimits(count()));
     const int from = std::min<int>(ws_.edit.SelStartX, ws_.edit.SelEndX);
     const int to = std::max<int>(ws_.edit.SelStartX, ws_.edit.SelEndX);
     if (active && ws_.edit.SelLast > 0 && from != to && (from != zoom.selectionFrom || to != zoom.selectionTo)) {
         zoom.selectionFrom = from;
         zoom.selectionTo = to;
-        points_ = ZoomSpan({from * 32.0, to * 32.0 - 1}, 1, from * 32.0, PointLimits(count()));
+        zoom.points = {from * 32.0, to * 32.0 - 1};
+        zoom.fitted = false;
     }
-    remember();
+    points_ = ZoomSpan(zoom.points, 1, zoom.points.from, PointLimits(count()));
+    volts_ = zoom.volts;
     update();
 }
 

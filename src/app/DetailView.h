@@ -46,6 +46,7 @@ private:
     struct Zoom {
         AxisSpan points;
         AxisSpan volts;
+        bool fitted = true;  // shows the whole waveform, however long it grows
         int selectionFrom = -1;  // the Marker selection last shown, in plot columns
         int selectionTo = -1;
     };

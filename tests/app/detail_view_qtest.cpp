@@ -99,6 +99,29 @@ private slots:
         QCOMPARE(ws.edit.WaveText[115], std::string("-3.850000E+00"));
     }
 
+    void aNewMarkerSelectionComesIntoViewAndEachWindowKeepsItsZoom()
+    {
+        Workspace& ws = app->workspace();
+        ws.edit.SelStartX = 4;  // columns 4..2, as a drag to the left captures them
+        ws.edit.SelEndX = 2;
+        ws.CaptureSelection();
+        ws.DrawGrid();
+        QCOMPARE(view->pointSpan().from, 64.0);
+        QCOMPARE(view->pointSpan().to, 127.0);
+        view->showPoints(500, 600);
+        ws.DrawGrid();  // the same selection again: the user's zoom stays
+        QCOMPARE(view->pointSpan().from, 500.0);
+
+        DocumentWindow* first = ws.activeWindow();
+        app->frame().toolbarAction(1, 1)->trigger();  // New: an empty waveform, fitted as it grows
+        QCOMPARE(view->pointSpan().to, 1.0);
+        test::FillWaveform(ws, std::vector<double>(50, 1.0));
+        QCOMPARE(view->pointSpan().to, 49.0);
+        ws.ActivateWindow(first);
+        QCOMPARE(view->pointSpan().from, 500.0);
+        QCOMPARE(view->pointSpan().to, 600.0);
+    }
+
     void theTableShowsEveryPointAndRefusesWhatIsNoVoltsWithinFive()
     {
         Workspace& ws = app->workspace();
