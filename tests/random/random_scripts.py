@@ -135,9 +135,16 @@ class Generator:
 
     def plot_input(self):
         rng = self.rng
-        kind = rng.choice(["press", "move", "release", "click", "dblclick", "drag", "key", "point"])
+        kind = rng.choice(["press", "move", "release", "click", "dblclick", "drag", "key", "point", "detail"])
         button = " " + rng.choice("011124") if rng.random() < 0.4 else ""
-        if kind == "point":  # a point typed in, at any index
+        if kind == "detail":  # the detail view: its zoom, its table and the mouse on it
+            at = "%d %d" % (rng.randint(-20, 1100), rng.randint(-20, 400))
+            self.emit(rng.choice(["detail show", "detail hide", "detail fit", "show detail",
+                                  "detail zoom %d %d" % (rng.randint(-5, 16390), rng.randint(-5, 16390)),
+                                  "detail goto %d" % rng.randint(-5, 16390)] +
+                                 ["detail %s %s%s" % (what, at, rng.choice(["", " shift", " ctrl"]))
+                                  for what in ("press", "move", "move", "release")]))
+        elif kind == "point":  # a point typed in, at any index
             self.emit("point set %d %s" % (rng.randint(-2, 16385), rng.choice(HOSTILE + ["-5", "5", "1.5"])))
         elif kind == "key":
             self.emit("plot key %d" % rng.choice([46, 37, 38, 39, 40, 13, 27, rng.randint(0, 300)]))
