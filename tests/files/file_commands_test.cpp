@@ -60,6 +60,15 @@ protected:
         FillWaveform(ws, volts);
     }
     QString text(int i) const { return QString::fromStdString(ws.edit.WaveText[i]); }
+    // The active document as "caption: the texts of its points", marked when it counts as changed.
+    std::string shown()
+    {
+        QStringList texts;
+        for (int i = 0; i < ws.edit.PointCount; ++i)
+            texts << text(i);
+        return (ws.activeWindow()->caption + ": " + texts.join(' ') + (ws.ActiveDocumentChanged() ? " (changed)" : ""))
+            .toStdString();
+    }
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;
@@ -74,12 +83,9 @@ TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
     open("wave.afc");
     ASSERT_EQ(ws.windows().size(), 1u);
     DocumentWindow* w = ws.activeWindow();
-    EXPECT_EQ(w->caption, "wave.afc");
+    EXPECT_EQ(shown(), "wave.afc: +1.250000E+00 -4.999000E+00");
     EXPECT_EQ(w->filePath, path("wave.afc"));
-    EXPECT_EQ(text(1), "-4.999000E+00");
     EXPECT_FALSE(ws.edit.PointDefined[2]);
-    EXPECT_EQ(ws.edit.PointCount, 2);
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
     EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
     EXPECT_FALSE(ws.docs.LoadingFile);
 
@@ -89,8 +95,7 @@ TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
     ASSERT_EQ(ws.windows().size(), 2u);
     EXPECT_EQ(ws.docs.DocSlots[0].store[2], kEndMarker);
     ws.ActivateWindow(w);
-    EXPECT_EQ(text(0), "1.25");
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "wave.afc: 1.25 -4.999");
 }
 
 TEST_F(FileCommandsTest, OpenTakesEveryAfcLengthUpToTheFullBuffer)
@@ -116,19 +121,15 @@ TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
     write("tab.prn", TableBytes({0.5, 7.0}, '\t'));
     write("comma.prn", TableBytes({0.5}, ','));
     open("tab.prn");
-    EXPECT_EQ(text(0), "+5.000000E-01");
-    EXPECT_EQ(text(1), "+5.000000E+00");
-    EXPECT_EQ(ws.edit.PointCount, 2);
+    EXPECT_EQ(shown(), "tab.prn: +5.000000E-01 +5.000000E+00");
     open("comma.prn");
-    EXPECT_EQ(ws.edit.PointCount, 2);  // the index column is read as well
-    EXPECT_EQ(text(0), "+0.000000E+00");
+    EXPECT_EQ(shown(), "comma.prn: +0.000000E+00 +5.000000E-01");  // the index column is read as well
 
     // Open shows the wait window only for a long table (the files-errors script); Import always.
     EXPECT_EQ(prompter.shown.count("wait shown"), 0);
     write("mixed.txt", "Time, Volts\r0,1\r1\t-2\r3");
     import("mixed.txt");
-    EXPECT_EQ(ws.edit.PointCount, 3);
-    EXPECT_EQ(text(1), "-2.000000E+00");
+    EXPECT_EQ(shown(), "mixed.txt: +1.000000E+00 -2.000000E+00 +3.000000E+00");
     EXPECT_EQ(prompter.shown.count("wait shown"), 1);
     EXPECT_EQ(prompter.shown.count("wait closed"), 1);
 }
@@ -146,13 +147,10 @@ TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
     table("whole.csv", limit, "1.5");  // the last value ends with the text, at the limit
     table("over.csv", limit + 1, "1.25");  // the limit cuts the last token
     open("whole.csv");
-    EXPECT_EQ(ws.edit.PointCount, 2);
-    EXPECT_EQ(text(1), "+1.500000E+00");
+    EXPECT_EQ(shown(), "whole.csv: +5.000000E-01 +1.500000E+00");
     EXPECT_TRUE(prompter.shown.filter("message").isEmpty());
     open("over.csv");
-    EXPECT_EQ(ws.activeWindow()->caption, "over.csv");
-    EXPECT_EQ(ws.edit.PointCount, 1);
-    EXPECT_EQ(text(0), "+5.000000E-01");
+    EXPECT_EQ(shown(), "over.csv: +5.000000E-01");
     // The wait window closes before the message says why the reading stopped.
     ASSERT_GE(prompter.shown.size(), 2);
     EXPECT_EQ(Prompts(prompter.shown).last(),
@@ -229,14 +227,14 @@ TEST_F(FileCommandsTest, TheOverwriteQuestionGuardsAnExistingFile)
     EXPECT_EQ(Prompts(prompter.shown).last(), kOverwrite);
     EXPECT_TRUE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), "keep");
-    EXPECT_TRUE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "Untitled Waveform Data 1: +1.000000E+00 (changed)");
 
     prompter.queueAnswer("yes");
     saveAs("old.afc");
     EXPECT_FALSE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), AfcBytes({1.0}));
     EXPECT_EQ(ws.activeSlot()->title, "old.afc");
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "old.afc: +1.000000E+00");
 }
 
 TEST_F(FileCommandsTest, WritersRaiseValuesBelowMinusFiveVolts)
@@ -244,9 +242,7 @@ TEST_F(FileCommandsTest, WritersRaiseValuesBelowMinusFiveVolts)
     newWaveform({-5.2, 5.2, -4.0});
     saveAs("floor.afc");
     EXPECT_EQ(read("floor.afc"), AfcBytes({-5.0, 5.2, -4.0}));
-    EXPECT_EQ(text(0), "-5");
-    EXPECT_EQ(text(1), "+5.200000E+00");
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "floor.afc: -5 +5.200000E+00 -4.000000E+00");
 
     FillWaveform(ws, {-6.0, 1.0});
     saveAs("floor.csv");
