@@ -3,9 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/Application.h"
 #include "app/DocumentView.h"
-#include "app/MainWindow.h"
 #include "display/PlotPainter.h"
 #include "model/EditPath.h"
 #include "model/ScriptedPrompter.h"
@@ -35,19 +33,28 @@ private slots:
 
     void cleanup() { app.reset(); }
 
+    // A press, a move with the button down and the release there.
+    void drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(plot, Qt::LeftButton, {}, from);
+        QTest::mouseMove(plot, to);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+    }
+
     void movesShowTheReadoutInTheStatusBar()
     {
         MainWindow& frame = app->frame();
-        QTest::mouseMove(plot, QPoint(10, 0));
-        QTRY_COMPARE(frame.statusText(2), QString("POSITION"));
-        QCOMPARE(frame.statusText(3), QString("X=  320"));
-        QCOMPARE(frame.statusText(4), QString("Y= 5.000"));
-        QTest::mouseMove(plot, QPoint(0, 369));  // in the margin below the grid
-        QTRY_COMPARE(frame.statusText(3), QString("X=  1"));
-        QCOMPARE(frame.statusText(4), QString("Y= - 5.000"));
-        QTest::mouseMove(plot, QPoint(569, 100));
-        QTRY_COMPARE(frame.statusText(3), QString("X=  16383"));
-        QCOMPARE(frame.statusText(4), QString("Y= 1.711"));
+        // The top, the margin below the grid, the right edge.
+        const std::tuple<QPoint, QString, QString> moves[] = {
+            {QPoint(10, 0), "X=  320", "Y= 5.000"},
+            {QPoint(0, 369), "X=  1", "Y= - 5.000"},
+            {QPoint(569, 100), "X=  16383", "Y= 1.711"}};
+        for (const auto& [at, x, y] : moves) {
+            QTest::mouseMove(plot, at);
+            QTRY_COMPARE(frame.statusText(3), x);
+            QCOMPARE(frame.statusText(4), y);
+        }
+        QCOMPARE(frame.statusText(2), QString("POSITION"));
     }
 
     void aFreeHandStrokeWritesEveryColumnItCrosses()
@@ -57,9 +64,7 @@ private slots:
         app->frame().toolbarAction(2, 3)->trigger();  // Free hand
         QCOMPARE(ws.edit.ToolMode, 1);
         const std::string untouched = ws.edit.WaveText[41 * 32];
-        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(20, 50));
-        QTest::mouseMove(plot, QPoint(40, 250));  // the button stays down
-        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(40, 250));
+        drag(QPoint(20, 50), QPoint(40, 250));
         // Columns 20..40 on the line between the two positions, 32 equal points each; the
         // columns around them and the length stay.
         QCOMPARE(ws.edit.PointCount, 2000);
@@ -78,9 +83,7 @@ private slots:
     {
         Workspace& ws = app->workspace();
         app->frame().toolbarAction(2, 6)->trigger();  // Sine, 2000 points: columns 0..62
-        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(10, 100));
-        QTest::mouseMove(plot, QPoint(30, 120));
-        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(30, 120));
+        drag(QPoint(10, 100), QPoint(30, 120));
         QCOMPARE(ws.edit.SelStartX, 10);
         QCOMPARE(ws.edit.SelEndX, 30);
         QCOMPARE(ws.edit.SelLast, 672);  // points 319..991
@@ -90,8 +93,7 @@ private slots:
         QCOMPARE(image.pixelColor(20, 300), QColor(Qt::white));
         QCOMPARE(image.pixelColor(40, 300), kPlotBackground);
 
-        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(300, 100));  // right of the curve
-        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(300, 100));
+        QTest::mouseClick(plot, Qt::LeftButton, {}, QPoint(300, 100));  // right of the curve
         QCOMPARE(plot->grab().toImage().pixelColor(20, 300), kPlotBackground);
         QTRY_VERIFY(!app->frame().menuAction("mnuCopy")->isEnabled());
         QVERIFY(!app->frame().menuAction("mnuPaste")->isEnabled());

@@ -1,3 +1,5 @@
+// The dispatcher: tool buttons, enabled menu items and keys, and the frame's close. The command
+// table after start-up is the startup script's, the shortcuts the menus script's.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -31,20 +33,16 @@ protected:
 TEST_F(CommandsTest, ToolButtonsPressOneAtATimeAndSetEditSelect)
 {
     ws.New();
-    commands.click(2, 3);
-    EXPECT_TRUE(ws.commands.isButtonPressed(2, 3));
-    EXPECT_FALSE(ws.commands.isButtonPressed(2, 1));
-    EXPECT_FALSE(ws.commands.isChecked(Cmd::EditSelect));
-    commands.click(2, 4);
-    EXPECT_TRUE(ws.commands.isButtonPressed(2, 4));
-    EXPECT_FALSE(ws.commands.isButtonPressed(2, 3));
     ws.edit.ToolMode = 2;
-    commands.click(2, 1);
-    EXPECT_TRUE(ws.commands.isButtonPressed(2, 1));
-    EXPECT_FALSE(ws.commands.isButtonPressed(2, 4));
-    EXPECT_TRUE(ws.commands.isChecked(Cmd::EditSelect));
-    EXPECT_EQ(ws.edit.ToolMode, 0);
-    EXPECT_EQ(ran, (QStringList{"mnuFreehand", "mnuLine"}));
+    // Marker (1), Free hand (3), Line (4): each releases the others; only Marker is Edit Select.
+    for (int pressed : {3, 4, 1, 3, 1, 4}) {
+        commands.click(2, pressed);
+        for (int tool : {1, 3, 4})
+            EXPECT_EQ(ws.commands.isButtonPressed(2, tool), tool == pressed) << pressed << " " << tool;
+        EXPECT_EQ(ws.commands.isChecked(Cmd::EditSelect), pressed == 1) << pressed;
+    }
+    EXPECT_EQ(ws.edit.ToolMode, 0);  // Marker set it back
+    EXPECT_EQ(ran, (QStringList{"mnuFreehand", "mnuLine", "mnuFreehand", "mnuLine"}));
 
     int inserted = 0;
     commands.addButton(2, 6, [&] { ++inserted; });

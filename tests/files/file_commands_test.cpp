@@ -1,20 +1,17 @@
-// Open, Save, Save As and Import through the workspace, with scripted answers. The messages of
-// files that cannot be read or written are shown by the files-errors, fifos and devices scripts.
+// Open, Save, Save As and Import through the workspace, with scripted answers. The dialogs' filters
+// are in the files-roundtrip script; the messages of files that cannot be read or written, and
+// what a failed save leaves, in the files-errors, fifos, devices and disk-full scripts.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include "commands/Commands.h"
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
+#include "files/TableFormat.h"
 #include "model/ScriptedPrompter.h"
 #include "support/Prompts.h"
-#include "files/TableFormat.h"
-#include "model/VoltsText.h"
 
 using namespace tlv;
 using tlv::test::FillWaveform;
@@ -29,30 +26,49 @@ protected:
     FileCommandsTest() { ws.prompter = &prompter; }
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    void write(const QString& name, const std::string& bytes)
+    void write(const QString& name, const std::string& bytes, qint64 size = -1)
     {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (size >= 0)  // sparse: takes no room on the disk
+            ASSERT_TRUE(file.resize(size));
     }
     std::string read(const QString& name)
     {
         QFile file(path(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return "(missing)";
-        return file.readAll().toStdString();
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
     }
     void open(const QString& name)
     {
         prompter.queueChoice(path(name));
         files.Open();
     }
-    void saveAs(const QString& target)
+    void import(const QString& name)
     {
-        prompter.queueChoice(target);
+        prompter.queueChoice(path(name));
+        files.Import();
+    }
+    void saveAs(const QString& name)
+    {
+        prompter.queueChoice(path(name));
         files.SaveAs();
     }
+    void newWaveform(const std::vector<double>& volts)
+    {
+        ws.New();
+        FillWaveform(ws, volts);
+    }
     QString text(int i) const { return QString::fromStdString(ws.edit.WaveText[i]); }
+    // The active document as "caption: the texts of its points", marked when it counts as changed.
+    std::string shown()
+    {
+        QStringList texts;
+        for (int i = 0; i < ws.edit.PointCount; ++i)
+            texts << text(i);
+        return (ws.activeWindow()->caption + ": " + texts.join(' ') + (ws.ActiveDocumentChanged() ? " (changed)" : ""))
+            .toStdString();
+    }
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;
@@ -65,16 +81,11 @@ TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
 {
     write("wave.afc", AfcBytes({1.25, -4.999}));
     open("wave.afc");
-    EXPECT_EQ(Prompts(prompter.shown), QStringList{"dialog Open File | AFC File (*.afc)|*.afc|Time, "
-                                          "Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn"});
     ASSERT_EQ(ws.windows().size(), 1u);
     DocumentWindow* w = ws.activeWindow();
-    EXPECT_EQ(w->caption, "wave.afc");
+    EXPECT_EQ(shown(), "wave.afc: +1.250000E+00 -4.999000E+00");
     EXPECT_EQ(w->filePath, path("wave.afc"));
-    EXPECT_EQ(text(1), "-4.999000E+00");
     EXPECT_FALSE(ws.edit.PointDefined[2]);
-    EXPECT_EQ(ws.edit.PointCount, 2);
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
     EXPECT_TRUE(ws.commands.isEnabled("mnuSave"));
     EXPECT_FALSE(ws.docs.LoadingFile);
 
@@ -84,24 +95,25 @@ TEST_F(FileCommandsTest, OpenMakesAWindowThatCountsAsUnchanged)
     ASSERT_EQ(ws.windows().size(), 2u);
     EXPECT_EQ(ws.docs.DocSlots[0].store[2], kEndMarker);
     ws.ActivateWindow(w);
-    EXPECT_EQ(text(0), "1.25");
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "wave.afc: 1.25 -4.999");
 }
 
-TEST_F(FileCommandsTest, OpenHandlesEmptyAndFullAfcFiles)
+TEST_F(FileCommandsTest, OpenTakesEveryAfcLengthUpToTheFullBuffer)
 {
-    write("empty.afc", AfcBytes({}) + AfcBytes({1.0}));
-    open("empty.afc");
-    EXPECT_EQ(ws.activeWindow()->caption, "empty.afc");
-    EXPECT_EQ(ws.edit.PointCount, 0);
-
     std::vector<double> full(kMaxPoints, 0.0);
     full[0] = 2.5;  // the last point is 0 V: it still counts
+    write("empty.afc", AfcBytes({}) + AfcBytes({1.0}));
     write("full.afc", AfcBytes(full));
-    open("full.afc");
-    EXPECT_EQ(ws.edit.PointCount, kMaxPoints);
+    write("huge.afc", "", qint64(3) << 30);
+    const std::pair<QString, int> counts[] = {{"empty.afc", 0}, {"full.afc", kMaxPoints}, {"huge.afc", kMaxPoints}};
+    for (const auto& [name, count] : counts) {
+        open(name);
+        EXPECT_EQ(ws.activeWindow()->caption, name);
+        EXPECT_EQ(ws.edit.PointCount, count) << name.toStdString();
+        EXPECT_FALSE(ws.ActiveDocumentChanged()) << name.toStdString();
+    }
     EXPECT_TRUE(ws.edit.PointDefined[kLastPoint]);
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(text(kLastPoint), "+0.000000E+00");
 }
 
 TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
@@ -109,59 +121,24 @@ TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
     write("tab.prn", TableBytes({0.5, 7.0}, '\t'));
     write("comma.prn", TableBytes({0.5}, ','));
     open("tab.prn");
-    EXPECT_EQ(text(0), "+5.000000E-01");
-    EXPECT_EQ(text(1), "+5.000000E+00");
-    EXPECT_EQ(ws.edit.PointCount, 2);
+    EXPECT_EQ(shown(), "tab.prn: +5.000000E-01 +5.000000E+00");
     open("comma.prn");
-    EXPECT_EQ(ws.edit.PointCount, 2);  // the index column is read as well
-    EXPECT_EQ(text(0), "+0.000000E+00");
+    EXPECT_EQ(shown(), "comma.prn: +0.000000E+00 +5.000000E-01");  // the index column is read as well
 
-    write("mixed.txt", "Time, Volts\r0,1\r1\t-2\r3");
-    prompter.queueChoice(path("mixed.txt"));
-    files.Import();
-    EXPECT_EQ(Prompts(prompter.shown).filter("dialog").last(),
-              "dialog Open File Import | Time, Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn|All File (*.*)|*.*");
-    EXPECT_EQ(ws.edit.PointCount, 3);
-    EXPECT_EQ(text(1), "-2.000000E+00");
-}
-
-// The wait window of a long table is shown by the files-errors script.
-TEST_F(FileCommandsTest, TheWaitWindowShowsForEvenAShortImport)
-{
-    write("short.csv", TableBytes({1.0, 2.0}, ','));
-    open("short.csv");
+    // Open shows the wait window only for a long table (the files-errors script); Import always.
     EXPECT_EQ(prompter.shown.count("wait shown"), 0);
-    prompter.queueChoice(path("short.csv"));
-    files.Import();
+    write("mixed.txt", "Time, Volts\r0,1\r1\t-2\r3");
+    import("mixed.txt");
+    EXPECT_EQ(shown(), "mixed.txt: +1.000000E+00 -2.000000E+00 +3.000000E+00");
     EXPECT_EQ(prompter.shown.count("wait shown"), 1);
     EXPECT_EQ(prompter.shown.count("wait closed"), 1);
-}
-
-TEST_F(FileCommandsTest, HugeFilesAreReadOnlyAsFarAsTheyCanBeUsed)
-{
-    const qint64 huge = qint64(3) << 30;  // sparse: takes no room on the disk
-    write("huge.afc", "");
-    ASSERT_TRUE(QFile::resize(path("huge.afc"), huge));
-    open("huge.afc");
-    EXPECT_EQ(ws.edit.PointCount, kMaxPoints);
-    EXPECT_EQ(text(kLastPoint), "+0.000000E+00");
-
-    std::string lines;
-    for (int i = 0; i < 20000; ++i)
-        lines += "0.25\n";
-    write("huge.csv", lines);
-    ASSERT_TRUE(QFile::resize(path("huge.csv"), huge));
-    open("huge.csv");
-    EXPECT_EQ(ws.edit.PointCount, kTableMaxValues);
-    EXPECT_EQ(text(kLastPoint), "999");
 }
 
 TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
 {
     // Sparse files: the NUL bytes end tokens and take no room on the disk.
     auto table = [&](const QString& name, qint64 size, const std::string& tail) {
-        write(name, "0.5\n");
-        ASSERT_TRUE(QFile::resize(path(name), size - static_cast<qint64>(tail.size())));
+        write(name, "0.5\n", size - static_cast<qint64>(tail.size()));
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write(tail.data(), static_cast<qint64>(tail.size()));
@@ -170,13 +147,10 @@ TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
     table("whole.csv", limit, "1.5");  // the last value ends with the text, at the limit
     table("over.csv", limit + 1, "1.25");  // the limit cuts the last token
     open("whole.csv");
-    EXPECT_EQ(ws.edit.PointCount, 2);
-    EXPECT_EQ(text(1), "+1.500000E+00");
+    EXPECT_EQ(shown(), "whole.csv: +5.000000E-01 +1.500000E+00");
     EXPECT_TRUE(prompter.shown.filter("message").isEmpty());
     open("over.csv");
-    EXPECT_EQ(ws.activeWindow()->caption, "over.csv");
-    EXPECT_EQ(ws.edit.PointCount, 1);
-    EXPECT_EQ(text(0), "+5.000000E-01");
+    EXPECT_EQ(shown(), "over.csv: +5.000000E-01");
     // The wait window closes before the message says why the reading stopped.
     ASSERT_GE(prompter.shown.size(), 2);
     EXPECT_EQ(Prompts(prompter.shown).last(),
@@ -185,6 +159,15 @@ TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
                   "there are kept. | OK | exclamation");
     EXPECT_EQ(prompter.shown[prompter.shown.size() - 2], "wait closed");
     EXPECT_EQ(prompter.shown.count("wait closed"), prompter.shown.count("wait shown"));
+
+    // A table of more lines than the buffer holds keeps 16383 values and the end marker.
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += "0.25\n";
+    write("huge.csv", lines, qint64(3) << 30);
+    open("huge.csv");
+    EXPECT_EQ(ws.edit.PointCount, kTableMaxValues);
+    EXPECT_EQ(text(kLastPoint), "999");
 }
 
 TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
@@ -192,7 +175,7 @@ TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
     const std::pair<const char*, FileKind> captions[] = {
         {"Untitled Waveform Data 1", FileKind::Other}, {"Untitled.afc", FileKind::Other},
         {"WAVE.Csv", FileKind::Csv}, {"after-fh.csv", FileKind::Csv},  // a dot past the eighth character
-        {"wave.csvx", FileKind::Other}, {"a.csv.afc", FileKind::Afc}};
+        {"wave.csvx", FileKind::Other}, {"a.csv.afc", FileKind::Afc}, {"b.prn", FileKind::Prn}};
     for (const auto& [caption, kind] : captions)
         EXPECT_EQ(KindOfCaption(caption), kind) << caption;
     EXPECT_EQ(KindOfPath("/x/y.prn"), FileKind::Prn);
@@ -201,12 +184,6 @@ TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
 
 TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
 {
-    ws.New();
-    FillWaveform(ws, {1.0});
-    files.Save();  // an untitled document goes to Save As
-    EXPECT_EQ(Prompts(prompter.shown), QStringList{"dialog File Save As | AFC File (*.afc)|*.afc|Time, "
-                                          "Volts(*.csv)|*.csv|Time, Volts(*.prn)|*.prn"});
-
     write("a.csv", TableBytes({1.0}, ','));
     write("b.afc", AfcBytes({2.0}));
     open("a.csv");
@@ -215,10 +192,9 @@ TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
     ws.ActivateWindow(a);
     FillWaveform(ws, {1.0, -0.5});
     EXPECT_TRUE(ws.ActiveDocumentChanged());
-    prompter.shown.clear();
     prompter.queueAnswer("yes");
     files.Save();
-    EXPECT_EQ(Prompts(prompter.shown), QStringList{kOverwrite});
+    EXPECT_EQ(Prompts(prompter.shown).last(), kOverwrite);
     EXPECT_EQ(read("a.csv"), TableBytes({1.0, -0.5}, ','));
     EXPECT_EQ(read("b.afc"), AfcBytes({2.0}));
     EXPECT_FALSE(ws.ActiveDocumentChanged());
@@ -235,71 +211,40 @@ TEST_F(FileCommandsTest, TheCloseQuestionsYesSavesToTheWindowsFile)
     prompter.queueAnswer("yes");
     prompter.queueAnswer("yes");
     ws.Close();
-    EXPECT_EQ(Prompts(prompter.shown), QStringList({"message TLV | Save changes to c.prn? | Yes No Cancel | information",
-                                           kOverwrite}));
+    EXPECT_EQ(Prompts(prompter.shown),
+              QStringList({"message TLV | Save changes to c.prn? | Yes No Cancel | information", kOverwrite}));
     EXPECT_EQ(read("c.prn"), TableBytes({3.0, 4.0}, '\t'));
     EXPECT_TRUE(ws.windows().empty());
 }
 
+// The window's caption after a declined or failed save, and a new file's lack of a question, are
+// in the close-keeps-unsaved and recent scripts.
 TEST_F(FileCommandsTest, TheOverwriteQuestionGuardsAnExistingFile)
 {
     write("old.afc", "keep");
-    ws.New();
-    FillWaveform(ws, {1.0});
-    saveAs(path("old.afc"));  // No is the safe answer
+    newWaveform({1.0});
+    saveAs("old.afc");  // No is the safe answer
     EXPECT_EQ(Prompts(prompter.shown).last(), kOverwrite);
     EXPECT_TRUE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), "keep");
-    EXPECT_EQ(ws.activeWindow()->caption, "Untitled Waveform Data 1");
-    EXPECT_TRUE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "Untitled Waveform Data 1: +1.000000E+00 (changed)");
 
     prompter.queueAnswer("yes");
-    saveAs(path("old.afc"));
+    saveAs("old.afc");
     EXPECT_FALSE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), AfcBytes({1.0}));
     EXPECT_EQ(ws.activeSlot()->title, "old.afc");
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
-
-    saveAs(path("new.csv"));  // a new file needs no question
-    EXPECT_EQ(read("new.csv"), TableBytes({1.0}, ','));
-    EXPECT_EQ(prompter.shown.filter("message").size(), 2);
+    EXPECT_EQ(shown(), "old.afc: +1.000000E+00");
 }
 
 TEST_F(FileCommandsTest, WritersRaiseValuesBelowMinusFiveVolts)
 {
-    ws.New();
-    FillWaveform(ws, {-5.2, 5.2, -4.0});
-    saveAs(path("floor.afc"));
+    newWaveform({-5.2, 5.2, -4.0});
+    saveAs("floor.afc");
     EXPECT_EQ(read("floor.afc"), AfcBytes({-5.0, 5.2, -4.0}));
-    EXPECT_EQ(text(0), "-5");
-    EXPECT_EQ(text(1), "+5.200000E+00");
-    EXPECT_FALSE(ws.ActiveDocumentChanged());
+    EXPECT_EQ(shown(), "floor.afc: -5 +5.200000E+00 -4.000000E+00");
 
     FillWaveform(ws, {-6.0, 1.0});
-    saveAs(path("floor.csv"));
+    saveAs("floor.csv");
     EXPECT_EQ(read("floor.csv"), TableBytes({-5.0, 1.0}, ','));
-}
-
-TEST_F(FileCommandsTest, AReadOnlyFolderKeepsItsOldFile)
-{
-    write("ro.afc", "old");
-    // The superuser writes into folders without write permission; an immutable folder stops
-    // even the superuser.
-    const bool root = geteuid() == 0;
-    auto lock = [&](bool locked) {
-        if (root)
-            return QProcess::execute("chattr", {locked ? "+i" : "-i", dir.path()}) == 0;
-        return QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
-                                                     (locked ? QFile::Permissions() : QFile::WriteOwner));
-    };
-    if (!lock(true))
-        GTEST_SKIP() << "this file system cannot make a folder read-only for the superuser";
-    ws.New();
-    FillWaveform(ws, {1.0});
-    prompter.queueAnswer("yes");
-    saveAs(path("ro.afc"));
-    lock(false);
-    EXPECT_EQ(read("ro.afc"), "old");
-    EXPECT_TRUE(prompter.shown.last().startsWith("message TLV | Cannot save " + path("ro.afc") + ": "));
-    EXPECT_TRUE(ws.ActiveDocumentChanged());
 }
