@@ -15,12 +15,15 @@
 
 namespace tlv {
 
-// Plot rows of every 32nd point of the edit buffer and each column's range; an empty waveform
-// still gives column 0. A value beyond +/-5 V (an AFC file may hold any) is printed on the
-// frame's edge rather than off the page.
+// Plot rows of every 32nd point of the edit buffer and each column's range. An empty waveform
+// still gives column 0, at 0 V: its first entry is the end marker, no value to print. A value
+// beyond +/-5 V (an AFC file may hold any) is printed on the frame's edge rather than off the
+// page.
 PrintTrace PrintTraceOf(const Workspace& ws)
 {
-    const int count = std::max(PointsInEditBuffer(ws.edit), 1);
+    const int count = PointsInEditBuffer(ws.edit);
+    if (count == 0)
+        return PrintTrace({MillivoltsToPlotY(0)});
     PrintTrace trace(PlotRows(ws.edit.WaveText.values(), count), ColumnRanges(ws.edit.WaveText.values(), count));
     auto inFrame = [](double& row) { row = std::clamp(row, 0.0, static_cast<double>(kPlotHeight)); };
     std::for_each(trace.rows.begin(), trace.rows.end(), inFrame);
