@@ -294,7 +294,8 @@ TEST(SerialLine, AnInstrumentThatVanishesOrStallsFailsTheDownload)
 TEST(VirtualInstrument, PublishesItsDeviceAndLogsWhatItDoesNotKnow)
 {
     QTemporaryDir dir;
-    const QString linkPath = dir.filePath("ktr");
+    // A name no other test gives its port: the serial line's lock file is named after it.
+    const QString linkPath = dir.filePath("virtual-ktr");
     VirtualInstrumentProcess instrument({"--link", linkPath});
     Com1 com(linkPath);
     ASSERT_TRUE(com.link.open());
