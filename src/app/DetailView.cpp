@@ -199,7 +199,6 @@ void DetailView::paintEvent(QPaintEvent*)
     const int first = firstShown();
     const int last = lastShown();
     const int drawn = pointsDrawn();
-    auto volts = [this](int i) { return shownVolts(i); };
     painter.save();
     painter.setClipRect(area);
     QPen trace(kTraceColour);
@@ -211,8 +210,8 @@ void DetailView::paintEvent(QPaintEvent*)
         std::vector<double> low(static_cast<size_t>(columns), 1e300), high(static_cast<size_t>(columns), -1e300);
         for (int i = first; i <= last; ++i) {
             const size_t column = static_cast<size_t>(std::clamp(static_cast<int>(xOf(i) - area.left()), 0, columns - 1));
-            low[column] = std::min(low[column], volts(i));
-            high[column] = std::max(high[column], volts(i));
+            low[column] = std::min(low[column], shownVolts(i));
+            high[column] = std::max(high[column], shownVolts(i));
         }
         for (int column = 0; column < columns; ++column)
             if (low[static_cast<size_t>(column)] <= high[static_cast<size_t>(column)]) {
@@ -223,7 +222,7 @@ void DetailView::paintEvent(QPaintEvent*)
     } else if (drawn > 0) {
         QPolygonF line;
         for (int i = first; i <= last; ++i)
-            line << QPointF(xOf(i), yOf(volts(i)));
+            line << QPointF(xOf(i), yOf(shownVolts(i)));
         painter.drawPolyline(line);
         if (dotsShown())
             for (const QPointF& dot : line)
