@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-serialport-dev libqt6opengl6-dev qt6-svg-dev libmuparser-dev
+  libsndfile1-dev libmatio-dev libsamplerate0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool poppler-utils imagemagick
   clang libclang-rt-14-dev

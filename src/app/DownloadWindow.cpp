@@ -27,7 +27,7 @@ DownloadWindow::DownloadWindow(const QString& gifPath, ProgressWork& work, QWidg
       timer_(new QTimer(this))
 {
     setObjectName("frmDown");
-    setWindowTitle("Send Waveform");
+    setWindowTitle(work.title());
     setModal(true);
     picture_->setObjectName("Gif");
     picture_->setMovie(movie_);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "commands/Commands.h"
+#include "files/ImportWaveformForm.h"
 #include "model/Prompter.h"
 #include "model/Workspace.h"
 
@@ -173,6 +174,7 @@ void RegisterFileCommands(Workspace& ws, Commands& commands)
     commands.add(Cmd::Save, [files] { files->Save(); });
     commands.add(Cmd::SaveAs, [files] { files->SaveAs(); });
     commands.add(Cmd::Import, [files] { files->Import(); });
+    commands.add(Cmd::ImportWaveform, [&ws] { ImportWaveform(ws); });
     commands.add(Cmd::Print, [files] { files->Print(); });
     commands.add(Cmd::ExportImage, [files] { files->ExportImage(); });
     ws.saver = files.get();

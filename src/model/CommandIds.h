@@ -23,6 +23,7 @@ inline constexpr CommandId SaveAs{"mnuSaveAs"};
 inline constexpr CommandId Close{"mnuClose"};
 inline constexpr CommandId SepImport{"mnyI"};
 inline constexpr CommandId Import{"mnuImport"};
+inline constexpr CommandId ImportWaveform{"mnuImportWaveform"};
 inline constexpr CommandId Hyper1{"mnuHyper1"};
 inline constexpr CommandId Print{"mnuPrint"};
 inline constexpr CommandId ExportImage{"mnuExportImage"};

@@ -15,6 +15,7 @@ const std::vector<MenuItemDefinition>& MenuItems()
         {Cmd::Close, Cmd::FileMenu, "&Close", "", true, false},
         {Cmd::SepImport, Cmd::FileMenu, "-", "", true, false},
         {Cmd::Import, Cmd::FileMenu, "&Import", "", true, false},
+        {Cmd::ImportWaveform, Cmd::FileMenu, "Import &Waveform...", "", true, false},
         {Cmd::Hyper1, Cmd::FileMenu, "-", "", true, false},
         {Cmd::Print, Cmd::FileMenu, "&Print", "Ctrl+P", true, false},
         {Cmd::ExportImage, Cmd::FileMenu, "&Export Image...", "", true, false},

@@ -43,6 +43,7 @@ public:
     virtual void cancel() = 0;
     // What the window shows beside its animation ("120 values sent of 1000").
     virtual QString progressText() const = 0;
+    virtual QString title() const { return QStringLiteral("Send Waveform"); }
 };
 
 // Everything the logic asks of the user. The frame answers with Qt dialogs; the script driver

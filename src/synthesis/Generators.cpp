@@ -1,8 +1,7 @@
 // The writing generator and its preview twin, for every shape of the shape table.
 #include "synthesis/Generators.h"
 
-#include "model/EditTransaction.h"
-#include "model/Prompter.h"
+#include "model/SegmentAppend.h"
 #include "model/Workspace.h"
 #include "synthesis/ShapeTable.h"
 
@@ -34,28 +33,6 @@ void RecordParameters(SegmentParameters& seg, const ShapeParameters& shape)
 }
 
 }  // namespace
-
-bool AppendSegment(Workspace& ws, double points, const std::function<std::vector<double>(int room)>& volts)
-{
-    EditState& edit = ws.edit;
-    edit.ToolMode = 0;
-    ws.commands.setChecked(Cmd::EditSelect, true);
-    ws.work.LineChained = 0;
-    ws.work.LineAnchorColumn = 0;
-
-    const int start = WritePosition(edit);
-    EditTransaction(ws, EditTransaction::Closing::Redraw).SetPointCount(start);
-    if (start + points > kLastPoint) {
-        ws.prompter->message("Shortage Editing Space ", "TLV", Buttons::Ok, Icon::None);
-        return false;
-    }
-    EditTransaction tx(ws);
-    tx.SnapshotForUndo(UndoExtent::ThroughMarker, start);
-    tx.WritePoints(start, volts(kMaxPoints - start));
-    tx.RefreshPlotFromEditBuffer();
-    ws.DrawGrid();
-    return true;
-}
 
 void InsertSegment(Workspace& ws, const ShapeParameters& shape)
 {

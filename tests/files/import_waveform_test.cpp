@@ -1,0 +1,268 @@
+// Import Waveform: the layouts of text tables, audio and MATLAB files it reads, the fitting of
+// length and level, and the dialog's OK and Cancel on the document.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <matio.h>
+#include <sndfile.h>
+
+#include "files/ImportFit.h"
+#include "files/ImportWaveformForm.h"
+#include "files/Resampler.h"
+#include "model/ScriptedPrompter.h"
+#include "model/Workspace.h"
+#include "support/Prompts.h"
+
+using namespace tlv;
+using tlv::test::Messages;
+
+namespace {
+
+class ImportWaveformTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    // The whole channel as ReadSource streams it.
+    static std::vector<double> ReadAll(const SourceInfo& info, int channel, QString& error)
+    {
+        std::vector<double> all;
+        ReadSource(info, channel, [&](std::span<const double> in) {
+            all.insert(all.end(), in.begin(), in.end());
+            return true;
+        }, [](double) { return true; }, error);
+        return all;
+    }
+    SourceInfo inspect(const QString& path)
+    {
+        QString error;
+        std::optional<SourceInfo> info = InspectSource(path, error);
+        EXPECT_TRUE(info) << error.toStdString();
+        return info.value_or(SourceInfo{});
+    }
+    QString refusal(const QString& path)
+    {
+        QString error;
+        EXPECT_FALSE(InspectSource(path, error));
+        return error;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ImportWaveformTest, TextLayoutsSkipTheirHeadersAndOfferTheFirstColumnThatIsNoAxis)
+{
+    const struct {
+        const char* name;
+        QByteArray text;
+        QStringList channels;
+        int channel, skipped;
+        std::vector<double> values;
+    } layouts[] = {
+        {"name-value", "Record Length,3\r\nSample Interval,0.5\r\n0,1.5\r\n0.5,-2\r\n1,3\r\n",
+         {"Column 1", "Column 2"}, 1, 2, {1.5, -2, 3}},
+        {"axis-pair", "x-axis,1\nsecond,Volt\n0,0.25\n1e-3,0.5\n2e-3,0.75\n", {"second", "Volt"}, 1, 2, {0.25, 0.5, 0.75}},
+        {"trailing-empty", "X,CH1,Start,Increment,\n-1,0.1,,\n0,0.2,,\n1,0.3,,\n", {"X", "CH1"}, 1, 1, {0.1, 0.2, 0.3}},
+        {"after-instrument", "LECROY,1\nSegments,1,SegmentSize,3\nTime,Ampl\n0,-1\n1,-2\n2,-4\n",
+         {"Time", "Ampl"}, 1, 3, {-1, -2, -4}},
+        {"multi-channel", "nr,time,ch1,ch2\n1,0.0,5,6\n2,0.1,7,8\n3,0.2,6,10\n",
+         {"nr", "time", "ch1", "ch2"}, 2, 1, {5, 7, 6}},
+        {"decimal-comma", "Zeit;Spannung\r0,0;1,5\r0,1;-2,25\r0,2;+3E-1\r", {"Zeit", "Spannung"}, 1, 1, {1.5, -2.25, 0.3}},
+        {"one-column", "4\t\n-4\n\n0.125\n", {"Column 1"}, 0, 0, {4, -4, 0.125}},
+        {"spaces", "  1   2.5\n  2  -2.5\n  3   1\n", {"Column 1", "Column 2"}, 1, 0, {2.5, -2.5, 1}},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        const SourceInfo info = inspect(write(layout.name, layout.text));
+        EXPECT_EQ(info.kind, SourceKind::Text);
+        EXPECT_EQ(info.channels, layout.channels);
+        EXPECT_EQ(info.defaultChannel, layout.channel);
+        EXPECT_EQ(info.skippedLines.size(), layout.skipped);
+        EXPECT_EQ(info.count, static_cast<long long>(layout.values.size()));
+        QString error;
+        EXPECT_EQ(ReadAll(info, info.defaultChannel, error), layout.values);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    }
+}
+
+TEST_F(ImportWaveformTest, BadSourcesAreRefusedWithWhatWasSeen)
+{
+    EXPECT_EQ(refusal(write("words.txt", "hello\nworld\n")),
+              "No numbers were found in words.txt. Its first line reads \"hello\".");
+    EXPECT_EQ(refusal(write("empty.csv", "")), "No numbers were found in empty.csv, which is empty.");
+    EXPECT_EQ(refusal(write("junk.bin", QByteArray("1,2\n\0\x01", 6))),
+              "junk.bin is neither a text table, nor an audio file, nor a MATLAB file.");
+    EXPECT_TRUE(refusal(write("bad.wav", "RIFF\x10\0\0\0WAVEjunk")).startsWith("Cannot read bad.wav as audio: "));
+
+    const SourceInfo info = inspect(write("short.csv", "t,a,b\n0,1,2\n1,1,2\n2,1,2\n3,1\n"));
+    QString error;
+    ReadAll(info, 2, error);
+    EXPECT_EQ(error.toStdString(), "Line 5 of short.csv has no number in column 3 (b).");
+}
+
+TEST_F(ImportWaveformTest, AudioOfEverySampleFormatReachesFullScaleAtFiveVolts)
+{
+    const int formats[] = {SF_FORMAT_WAV | SF_FORMAT_PCM_U8,  SF_FORMAT_WAV | SF_FORMAT_PCM_16,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_24,  SF_FORMAT_WAV | SF_FORMAT_PCM_32,
+                           SF_FORMAT_WAV | SF_FORMAT_FLOAT,   SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
+                           SF_FORMAT_AIFF | SF_FORMAT_PCM_16};
+    const double frames[][2] = {{0.5, -0.25}, {-1.0, 0.75}, {0.0, 0.5}};
+    for (int format : formats) {
+        SCOPED_TRACE(format);
+        const QString path = dir.filePath(QString("tone%1").arg(format));
+        SF_INFO sf{};
+        sf.channels = 2;
+        sf.samplerate = 8000;
+        sf.format = format;
+        SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &sf);
+        ASSERT_TRUE(file) << sf_strerror(nullptr);
+        sf_writef_double(file, &frames[0][0], 3);
+        sf_close(file);
+
+        const SourceInfo info = inspect(path);
+        EXPECT_EQ(info.kind, SourceKind::Audio);
+        EXPECT_EQ(info.channels, QStringList({"Left", "Right"}));
+        EXPECT_EQ(info.count, 3);
+        QString error;
+        const std::vector<double> right = ReadAll(info, 1, error);
+        ASSERT_EQ(right.size(), 3u);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(right[size_t(i)], frames[i][1] * 5, 0.05) << i;  // 8 bits are coarse
+    }
+}
+
+TEST_F(ImportWaveformTest, MatFilesOfBothVersionsOfferEveryNumericColumn)
+{
+    for (mat_ft version : {MAT_FT_MAT5, MAT_FT_MAT73}) {
+        SCOPED_TRACE(version);
+        const QString path = dir.filePath(QString("v%1.mat").arg(version));
+        mat_t* mat = Mat_CreateVer(QFile::encodeName(path).constData(), nullptr, version);
+        ASSERT_TRUE(mat);
+        double vector[] = {1, 2, 3, 4}, matrix[] = {1, 2, 3, -1, -2, -3};
+        char text[] = "abc";
+        size_t vectorDims[] = {4, 1}, matrixDims[] = {3, 2}, textDims[] = {1, 3};
+        for (auto [name, type, data_type, dims, data] :
+             {std::tuple{"v", MAT_C_DOUBLE, MAT_T_DOUBLE, vectorDims, static_cast<void*>(vector)},
+              std::tuple{"m", MAT_C_DOUBLE, MAT_T_DOUBLE, matrixDims, static_cast<void*>(matrix)},
+              std::tuple{"s", MAT_C_CHAR, MAT_T_UINT8, textDims, static_cast<void*>(text)}}) {
+            matvar_t* var = Mat_VarCreate(name, type, data_type, 2, dims, data, 0);
+            Mat_VarWrite(mat, var, MAT_COMPRESSION_NONE);
+            Mat_VarFree(var);
+        }
+        Mat_Close(mat);
+
+        const SourceInfo info = inspect(path);
+        EXPECT_EQ(info.kind, SourceKind::Mat);
+        QStringList channels = info.channels;
+        channels.sort();  // a 7.3 file lists its variables by name
+        EXPECT_EQ(channels, QStringList({"m(:,1)", "m(:,2)", "v"}));
+        QString error;
+        EXPECT_EQ(ReadAll(info, int(info.channels.indexOf("m(:,2)")), error), std::vector<double>({-1, -2, -3}));
+    }
+    const QString textOnly = dir.filePath("text.mat");
+    mat_t* mat = Mat_CreateVer(QFile::encodeName(textOnly).constData(), nullptr, MAT_FT_MAT5);
+    char text[] = "abc";
+    size_t dims[] = {1, 3};
+    matvar_t* var = Mat_VarCreate("s", MAT_C_CHAR, MAT_T_UINT8, 2, dims, text, 0);
+    Mat_VarWrite(mat, var, MAT_COMPRESSION_NONE);
+    Mat_VarFree(var);
+    Mat_Close(mat);
+    EXPECT_EQ(refusal(textOnly), "text.mat holds no real numeric vector or matrix.");
+}
+
+TEST(Resampler, KeepsWhatFitsBelowTheNewNyquistAndRemovesWhatLiesAbove)
+{
+    // 10 cycles stay; 30000 cycles lie far above the 5000 that 10000 points can hold.
+    const int in = 100000, out = 10000;
+    std::vector<double> source(in);
+    for (int i = 0; i < in; ++i)
+        source[size_t(i)] = std::sin(2 * M_PI * 10 * i / in) + 0.5 * std::sin(2 * M_PI * 30000 * i / in);
+    Resampler resampler(in, out);
+    for (int i = 0; i < in; i += 7000)
+        ASSERT_TRUE(resampler.push(std::span(source).subspan(size_t(i), size_t(std::min(7000, in - i)))));
+    const std::vector<double> result = resampler.finish();
+    ASSERT_EQ(result.size(), size_t(out));
+    double worst = 0;
+    for (int j = 100; j < out - 100; ++j)
+        worst = std::max(worst, std::abs(result[size_t(j)] - std::sin(2 * M_PI * 10 * j / out)));
+    EXPECT_LT(worst, 0.01);
+
+    // Past one converter's ratio both ways, the length comes out exact, and the ends keep their
+    // level instead of fading towards zero.
+    for (auto [from, to] : {std::pair{10, 16383}, std::pair{16383 * 300, 50}}) {
+        Resampler chain(from, to);
+        chain.push(std::vector<double>(size_t(from), 1.0));
+        const std::vector<double> flat = chain.finish();
+        ASSERT_EQ(flat.size(), size_t(to));
+        for (double v : flat)
+            ASSERT_NEAR(v, 1.0, 0.001);
+    }
+}
+
+TEST(FitLevels, ClipsJustPastFiveVoltsAndScalesSpansAroundTheOffset)
+{
+    const FittedValues volts = FitLevels({5.0, -5.0, 5.000001, -5.000001, 9}, {});
+    EXPECT_EQ(volts.volts, std::vector<double>({5, -5, 5, -5, 5}));
+    EXPECT_EQ(volts.clipped, 3);
+    EXPECT_EQ(FitLevels({0, 3.3, 1.65}, {LevelMode::PeakToPeak, 4, 1, 1}).volts, std::vector<double>({-1, 3, 1}));
+    EXPECT_EQ(FitLevels({2, 2}, {LevelMode::PeakToPeak, 4, 1, -0.5}).volts, std::vector<double>({-0.5, -0.5}));
+    const FittedValues gained = FitLevels({1, -3}, {LevelMode::Gain, 10, 2, 0.5});
+    EXPECT_EQ(gained.volts, std::vector<double>({2.5, -5}));
+    EXPECT_EQ(gained.clipped, 1);
+}
+
+TEST_F(ImportWaveformTest, OkAppendsAsOneEditAndEveryRefusalLeavesTheDocumentAlone)
+{
+    ScriptedPrompter prompter;
+    Workspace ws;
+    ws.prompter = &prompter;
+    const SourceInfo info = inspect(write("ramp.csv", "0\n1\n2\n3\n4\n5\n6\n7\n"));
+
+    // No document open: OK opens one.
+    ImportWaveformForm first(ws, info);
+    EXPECT_TRUE(first.control("optAsRead")->selected);
+    first.click("cmdOK");
+    ASSERT_TRUE(ws.activeWindow());
+    EXPECT_EQ(ws.edit.PointCount, 8);
+    EXPECT_TRUE(prompter.shown.contains("download shown"));
+    EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | 2 points were clipped to +/-5 V."});
+
+    const auto refused = [&](std::function<void(ImportWaveformForm&)> input, const QString& message) {
+        prompter.shown.clear();
+        ImportWaveformForm form(ws, info);
+        input(form);
+        form.click("cmdOK");
+        EXPECT_FALSE(form.isClosed()) << message.toStdString();
+        EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | " + message});
+        EXPECT_EQ(ws.edit.PointCount, 8) << message.toStdString();
+    };
+    const QString points = "The points must be a whole number from 1 to 16383.";
+    refused([](auto& f) { f.click("optResample"); f.type("txtPoints", "0"); }, points);
+    refused([](auto& f) { f.click("optResample"); f.type("txtPoints", "16384"); }, points);
+    refused([](auto& f) { f.click("optResample"); f.type("txtPoints", "16376"); }, "Shortage Editing Space ");
+    refused([](auto& f) { f.click("optPeak"); f.type("txtPeak", "10.5"); },
+            "The level boxes must be numbers: a peak-to-peak span from 0 to 10 V, an offset from -5 to +5 V.");
+
+    ImportWaveformForm fits(ws, info);
+    fits.click("optResample");
+    fits.type("txtPoints", "16375");  // 8 + 16375 = the last point
+    fits.click("optGain");
+    fits.type("txtGain", "0.5");
+    fits.click("cmdOK");
+    EXPECT_EQ(ws.edit.PointCount, 16383);
+    EXPECT_NEAR(ws.edit.WaveText.value(8 + 16375 / 2), 2.0, 0.1);  // source value 4, halved
+    EXPECT_TRUE(ws.edit.UndoReady);
+
+    ImportWaveformForm cancelled(ws, info);
+    cancelled.click("cmdCancel");
+    EXPECT_TRUE(cancelled.isClosed());
+    EXPECT_EQ(ws.edit.PointCount, 16383);
+}
+
+}  // namespace
