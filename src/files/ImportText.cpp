@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 
 #include "files/ImportReaders.h"
@@ -127,24 +128,53 @@ namespace {
 
 using namespace text_table;
 
+// The field at index of a line, as Fields would give it, without gathering the others.
+std::optional<std::string_view> FieldAt(std::string_view line, char separator, int index)
+{
+    if (separator == ' ') {
+        const auto fields = Fields(line, separator);
+        return index < int(fields.size()) ? std::optional(fields[size_t(index)]) : std::nullopt;
+    }
+    size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        start = line.find(separator, start);
+        if (start == std::string_view::npos)
+            return std::nullopt;
+        ++start;
+    }
+    return line.substr(start, line.find(separator, start) - start);
+}
+
 constexpr qint64 kHeadBytes = 1 << 20;
 constexpr qint64 kChunkBytes = 1 << 20;
 constexpr int kFirstLinesShown = 12;
 
-// Splits text into lines at CR, LF or CR LF; the last piece is returned apart when it has no end.
+// Hands each line of text to line, ending at CR, LF or CR LF; returns where the unended rest begins.
+template <class Line>
+size_t ForEachLine(std::string_view text, Line&& line)
+{
+    const char* p = text.data();
+    const size_t n = text.size();
+    size_t start = 0;
+    while (start < n) {
+        const auto* feed = static_cast<const char*>(std::memchr(p + start, '\n', n - start));
+        const size_t limit = feed ? size_t(feed - p) : n;
+        const auto* ret = static_cast<const char*>(std::memchr(p + start, '\r', limit - start));
+        const char* end = ret ? ret : feed;
+        if (!end)
+            break;
+        line(text.substr(start, size_t(end - p) - start));
+        start = size_t(end - p) + 1;
+        if (end == ret && start < n && p[start] == '\n')
+            ++start;
+    }
+    return start;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text, std::string_view* rest)
 {
     std::vector<std::string_view> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n' && text[i] != '\r')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    *rest = text.substr(start);
+    *rest = text.substr(ForEachLine(text, [&](std::string_view line) { lines.push_back(line); }));
     return lines;
 }
 
@@ -257,22 +287,16 @@ long long CountTextLines(const SourceInfo& info, const std::function<bool(double
         error = "Cannot open " + info.path + ": " + reason + ".";
         return -1;
     }
+    // Line ends are counted, not lines judged: a blank line or two among millions moves the
+    // resampling ratio by nothing that shows, and the result's length is exact regardless.
     const double size = std::max<double>(1, double(file.size()));
-    long long lines = 0;
-    bool blank = true, afterCr = false;
+    long long feeds = 0, returns = 0;
+    char last = '\n';
     QByteArray chunk;
     while (!(chunk = file.read(kChunkBytes)).isEmpty()) {
-        for (char c : chunk) {
-            if (c == '\n' || c == '\r') {
-                // LF after CR ends no second line.
-                if (!(c == '\n' && afterCr))
-                    lines += blank ? 0 : 1;
-                blank = true;
-            } else if (c != ' ' && c != '\t') {
-                blank = false;
-            }
-            afterCr = c == '\r';
-        }
+        feeds += std::count(chunk.begin(), chunk.end(), '\n');
+        returns += std::count(chunk.begin(), chunk.end(), '\r');
+        last = chunk.back();
         if (!progress(double(file.pos()) / size))
             return -1;
     }
@@ -280,10 +304,8 @@ long long CountTextLines(const SourceInfo& info, const std::function<bool(double
         error = "Cannot read " + info.path + ": " + file.errorString() + ".";
         return -1;
     }
-    lines += blank ? 0 : 1;
-    // The header's lines were counted with the rest, but for the blank ones.
-    return lines - std::count_if(info.skippedLines.begin(), info.skippedLines.end(),
-                                 [](const QString& line) { return !line.trimmed().isEmpty(); });
+    const long long lines = (feeds > 0 ? feeds : returns) + (last != '\n' && last != '\r');
+    return lines - info.layout.headerLines;
 }
 
 bool ReadText(const SourceInfo& info, int channel, const ValueSink& sink,
@@ -296,55 +318,56 @@ bool ReadText(const SourceInfo& info, int channel, const ValueSink& sink,
     }
     const TextLayout& layout = info.layout;
     const double size = std::max<double>(1, double(file.size()));
-    QByteArray buffer;
+    std::vector<char> buffer(size_t(2 * kChunkBytes));
     std::vector<double> values;
     values.reserve(1 << 16);
     long long lineNumber = 0;
-    bool endOfFile = false;
-    const auto flush = [&] {
-        const bool go = values.empty() || sink(values);
-        values.clear();
-        return go;
+    size_t kept = 0;  // the unended line carried over from the last piece
+    bool failed = false;
+    const auto take = [&](std::string_view line) {
+        if (failed || ++lineNumber <= layout.headerLines || Blank(line))
+            return;
+        const auto field = FieldAt(line, layout.separator, channel);
+        const auto value = field ? Number(*field, layout.decimalComma) : std::nullopt;
+        if (!value) {
+            error = QString("Line %1 of %2 has no number in column %3 (%4).")
+                        .arg(lineNumber)
+                        .arg(QFileInfo(info.path).fileName())
+                        .arg(channel + 1)
+                        .arg(info.channels.value(channel));
+            failed = true;
+            return;
+        }
+        values.push_back(*value);
     };
-    while (!endOfFile) {
-        QByteArray chunk = file.read(kChunkBytes);
-        if (chunk.isEmpty()) {
-            if (file.error() != QFileDevice::NoError) {
-                error = "Cannot read " + info.path + ": " + file.errorString() + ".";
-                return false;
-            }
-            endOfFile = true;
+    for (;;) {
+        if (kept == buffer.size())  // a line longer than the buffer
+            buffer.resize(2 * buffer.size());
+        const qint64 got = file.read(buffer.data() + kept, qint64(buffer.size() - kept));
+        if (got < 0) {
+            error = "Cannot read " + info.path + ": " + file.errorString() + ".";
+            return false;
         }
-        buffer += chunk;
+        const bool endOfFile = got == 0;
+        const size_t filled = kept + size_t(got);
         // A CR at the end of a piece may be the first half of a CR LF: it waits for the next piece.
-        const qsizetype usable = buffer.size() - (!endOfFile && buffer.endsWith('\r') ? 1 : 0);
-        std::string_view rest;
-        std::vector<std::string_view> lines = SplitLines({buffer.constData(), size_t(usable)}, &rest);
-        if (endOfFile && !rest.empty())
-            lines.push_back(rest);
-        for (std::string_view line : lines) {
-            if (++lineNumber <= layout.headerLines || Blank(line))
-                continue;
-            const auto fields = Fields(line, layout.separator);
-            const auto value = channel < int(fields.size()) ? Number(fields[size_t(channel)], layout.decimalComma)
-                                                            : std::nullopt;
-            if (!value) {
-                error = QString("Line %1 of %2 has no number in column %3 (%4).")
-                            .arg(lineNumber)
-                            .arg(QFileInfo(info.path).fileName())
-                            .arg(channel + 1)
-                            .arg(info.channels.value(channel));
-                return false;
-            }
-            values.push_back(*value);
-            if (values.size() == values.capacity() && !flush())
-                return false;
-        }
-        buffer = endOfFile ? QByteArray() : buffer.mid(usable - qsizetype(rest.size()));
-        if (!flush() || !progress(double(file.pos()) / size))
+        const size_t usable = filled - (!endOfFile && filled > 0 && buffer[filled - 1] == '\r');
+        const std::string_view text(buffer.data(), usable);
+        const size_t rest = ForEachLine(text, take);
+        if (endOfFile && rest < usable)
+            take(text.substr(rest));
+        if (failed)
+            return false;
+        if (!values.empty() && !sink(values))
+            return false;
+        values.clear();
+        if (endOfFile)
+            return true;
+        kept = filled - rest;
+        std::memmove(buffer.data(), buffer.data() + rest, kept);
+        if (!progress(double(file.pos()) / size))
             return false;
     }
-    return true;
 }
 
 }  // namespace tlv
