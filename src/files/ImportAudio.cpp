@@ -53,11 +53,11 @@ std::optional<SourceInfo> InspectAudio(const QString& path, QString& error)
     info.path = path;
     info.kind = SourceKind::Audio;
     info.count = sound.info.frames;
-    info.description = QString("audio, %1, %2, %3 channel(s) at %4 samples/s; full scale is +/-5 V")
-                           .arg(sound.formatName(sound.info.format & SF_FORMAT_TYPEMASK),
-                                sound.formatName(sound.info.format & SF_FORMAT_SUBMASK))
-                           .arg(sound.info.channels)
-                           .arg(sound.info.samplerate);
+    info.description = "audio file";
+    info.firstLines = {"Format: " + sound.formatName(sound.info.format & SF_FORMAT_TYPEMASK) + ", " +
+                           sound.formatName(sound.info.format & SF_FORMAT_SUBMASK),
+                       QString("Channels: %1 at %2 samples/s").arg(sound.info.channels).arg(sound.info.samplerate),
+                       QString("Frames: %1").arg(sound.info.frames), "Full scale is +/-5 V."};
     for (int c = 0; c < sound.info.channels; ++c)
         info.channels << (sound.info.channels == 2 ? QStringList{"Left", "Right"}[c] : QString("Channel %1").arg(c + 1));
     std::vector<double> all, one;

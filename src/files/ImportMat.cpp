@@ -106,6 +106,7 @@ std::optional<SourceInfo> InspectMat(const QString& path, QString& error)
             info.head.push_back(Column(*var, c, kHeadValues));
         }
     }
+    info.firstLines << "Numeric variables: " + names.join(", ");
     if (info.channels.isEmpty()) {
         error = QFileInfo(path).fileName() + " holds no real numeric vector or matrix.";
         return std::nullopt;

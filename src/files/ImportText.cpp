@@ -147,7 +147,7 @@ std::optional<std::string_view> FieldAt(std::string_view line, char separator, i
 
 constexpr qint64 kHeadBytes = 1 << 20;
 constexpr qint64 kChunkBytes = 1 << 20;
-constexpr int kFirstLinesShown = 12;
+constexpr int kFirstLinesShown = 6;  // as many as the dialog has room for
 
 // Hands each line of text to line, ending at CR, LF or CR LF; returns where the unended rest begins.
 template <class Line>

@@ -117,7 +117,8 @@ ImportWaveformForm::ImportWaveformForm(Workspace& ws, SourceInfo source)
 {
     const QString name = QFileInfo(source_.path).fileName();
     add("lblFile", ControlKind::Label, QRect(16, 10, 608, 20), name + ": " + source_.description);
-    add("lblFirst", ControlKind::Label, QRect(16, 34, 608, 20), "First lines of the file:");
+    add("lblFirst", ControlKind::Label, QRect(16, 34, 608, 20),
+        source_.kind == SourceKind::Text ? "First lines of the file:" : "What the file holds:");
     Control& lines = add("lblLines", ControlKind::Label, QRect(16, 54, 608, 100), source_.firstLines.join('\n'));
     lines.background = QColor(Qt::white);
     add("lblSkipped", ControlKind::Label, QRect(16, 158, 608, 20),
@@ -267,8 +268,10 @@ std::vector<QPointF> ImportWaveformForm::pictureTrace(const QString& name) const
         return ColumnTrace(resultPreview_.volts, kPictureWidth, kPictureHeight, -5, 5);
     if (name != "picSource" || sourcePreview_.empty())
         return {};
+    // The source in its own units, from its lowest to its highest value with a margin.
     const auto [low, high] = std::minmax_element(sourcePreview_.begin(), sourcePreview_.end());
-    return ColumnTrace(sourcePreview_, kPictureWidth, kPictureHeight, *low, *high);
+    const double margin = std::max(*high - *low, 1e-9) / 20;
+    return ColumnTrace(sourcePreview_, kPictureWidth, kPictureHeight, *low - margin, *high + margin);
 }
 
 void ImportWaveformForm::paintPicture(const QString& name, QPainter& painter, QSize size) const

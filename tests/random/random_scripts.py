@@ -40,6 +40,7 @@ HOSTILE = ["", " ", "-", "+", ".", "e", "E5", "0", "-0", "1", "16", "15", "2000"
 # A {NAME} in a dialog's line takes one of CHOICES[NAME].
 CHOICES = dict(hostile=HOSTILE, field=FIELDS, shape=SHAPE_NAMES, updown=["up", "down"], picture="123",
                port="1234", rate=["2400", "4800", "9600", "19200"], points=HOSTILE + ["1", "17", "2000"],
+               level=["Peak", "Gain", "Offset"], side=["Source", "Result"],
                expression=HOSTILE + ["5*sin(2*pi*t)", "n/N", "1/(n-3)", "sqrt(-1)", "t*", "9e99*t", "sin(",
                                      "x", "exp(1000*t)", "square(t*4)*2"])
 # Each dialog: the lines worked in it (repeated for a larger share), its OK, whether OK surely closes
@@ -60,9 +61,14 @@ DIALOGS = {
                            "show dialog", "click cmdOk"], "click cmdOk", False, "click cmdCancel"),
     "Channel Setting": (["click OptCh1", "click OptCh2", "show dialog", "click OKButton"],
                         "click OKButton", False, "click CancelButton"),
+    "Import Waveform": (["click optAsRead", "click optResample", "click optVolts", "click optPeak", "click optGain",
+                         "set txtPoints {points}", "set txt{level} {hostile}", "set cboChannel {hostile}",
+                         "pick cboChannel Column 1", "show dialog", "show picture pic{side}"],
+                        "click cmdOK", False, "click cmdCancel"),
 }
 OPENERS = dict({item: "New Segment" for item in SHAPE_ITEMS}, mnuAdd="combine", mnuSubtract="combine",
                mnuMultiply="combine", mnuEquation="Equation", mnuConfigure="Setting Interface",
+               mnuImportWaveform="Import Waveform",
                mnuChannel="Channel Setting")
 COORDS = ["0", "512", "304", "-1", "513", "305", "-100000", "100000", "0.5", "1e6", "-1e6"]
 
@@ -111,6 +117,8 @@ class Generator:
         if OPENERS[item] == "combine":  # and the Math items a selection
             start = rng.randint(0, 512)
             self.emit("select %d %d" % (start, min(start + rng.randint(0, 300), 512)))
+        if item == "mnuImportWaveform":  # mostly a table that reads
+            self.emit("choose " + rng.choice(["wave.csv", "wave.prn", "table.txt", rng.choice(PATHS)]))
         self.emit("menu " + item)
         self.work_dialog(OPENERS[item])
 
