@@ -126,6 +126,7 @@ ImportWaveformForm::ImportWaveformForm(Workspace& ws, SourceInfo source)
                                        : QString("%1 header line(s) skipped, the last: \"%2\"")
                                              .arg(source_.skippedLines.size())
                                              .arg(source_.skippedLines.back()));
+    setVisible("lblSkipped", source_.kind == SourceKind::Text);
     add("lblChannel", ControlKind::Label, QRect(16, 189, 80, 20), "Channel");
     Control& list = add("cboChannel", ControlKind::List, QRect(100, 186, 260, 24), source_.channels.value(source_.defaultChannel));
     list.items = source_.channels;
