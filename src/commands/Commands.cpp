@@ -147,6 +147,10 @@ void Commands::startUp()
     ws_.link.InterfaceType = settings.interfaceType;
     ws_.link.ComPortNo = settings.comPortNo;
     ws_.link.GpibAddress = settings.gpibAddress;
+    QString deviceError;
+    ws_.link.SerialDevice = LoadSerialDevice(SerialDeviceSettingPath(), &deviceError);
+    if (!deviceError.isEmpty())
+        std::fprintf(stderr, "tolvenar: %s: %s\n", qPrintable(SerialDeviceSettingPath()), qPrintable(deviceError));
 
     if (QString recentError = ws_.file.Recent.load(RecentFilesPath()); !recentError.isEmpty())
         std::fprintf(stderr, "tolvenar: %s: %s\n", qPrintable(RecentFilesPath()),
@@ -165,6 +169,9 @@ void Commands::writeSettings(bool fixZeroes)
     // A settings file that cannot be written never stops the exit.
     if (!SaveSettings(settingsPath(), {ws_.link.InterfaceType, ws_.link.ComPortNo, ws_.link.GpibAddress}, &error))
         std::fprintf(stderr, "tolvenar: cannot write %s: %s\n", qPrintable(settingsPath()),
+                     qPrintable(error));
+    if (!SaveSerialDevice(SerialDeviceSettingPath(), ws_.link.SerialDevice, &error))
+        std::fprintf(stderr, "tolvenar: cannot write %s: %s\n", qPrintable(SerialDeviceSettingPath()),
                      qPrintable(error));
 }
 

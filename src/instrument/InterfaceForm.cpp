@@ -34,7 +34,7 @@ int PortOfText(const QString& text)
 
 }  // namespace
 
-InterfaceForm::InterfaceForm(Workspace& ws, Instrument& instrument)
+InterfaceForm::InterfaceForm(Workspace& ws, Instrument& instrument, const SerialPortLister& ports)
     : DialogForm("Setting Interface", QSize(420, 328)), ws_(ws), instrument_(instrument)
 {
     add("Frame3", ControlKind::Frame, QRect(12, 8, 396, 100), " Interface");
@@ -44,8 +44,17 @@ InterfaceForm::InterfaceForm(Workspace& ws, Instrument& instrument)
             .buddy = "Frame3";
     add("Frame2", ControlKind::Frame, QRect(12, 116, 396, 160), " Set Up");
     add("Label1", ControlKind::Label, QRect(28, 146, 80, 20), "Port");
-    add("cboSerialPort", ControlKind::List, QRect(110, 142, 100, 24), "COM1").items =
-        QStringList{"COM1", "COM2", "COM3", "COM4"};
+    QStringList items{"COM1", "COM2", "COM3", "COM4"};
+    for (const SerialPortEntry& port : ports()) {
+        items << port.label();
+        devices_[port.label()] = port.location;
+    }
+    // A device chosen in an earlier run stays on offer while it is unplugged.
+    if (!ws_.link.SerialDevice.isEmpty() && !devices_.values().contains(ws_.link.SerialDevice)) {
+        items << ws_.link.SerialDevice;
+        devices_[ws_.link.SerialDevice] = ws_.link.SerialDevice;
+    }
+    add("cboSerialPort", ControlKind::List, QRect(110, 142, 100, 24), "COM1").items = items;
     add("Label2", ControlKind::Label, QRect(28, 178, 80, 20), "Baud Rate");
     add("cboRate", ControlKind::List, QRect(110, 174, 100, 24), "9600 BPS").items =
         QStringList{"2400 BPS", "4800 BPS", "9600 BPS", "19200 BPS"};
@@ -60,7 +69,9 @@ InterfaceForm::InterfaceForm(Workspace& ws, Instrument& instrument)
     add("cmdOk", ControlKind::Button, QRect(220, 288, 88, 28), "OK");
     add("cmdCancel", ControlKind::Button, QRect(316, 288, 88, 28), "Cancel");
 
-    if (ws_.link.ComPortNo != 0)
+    if (!ws_.link.SerialDevice.isEmpty())
+        setText("cboSerialPort", devices_.key(ws_.link.SerialDevice));
+    else if (ws_.link.ComPortNo != 0)
         setText("cboSerialPort", QString("COM%1").arg(ws_.link.ComPortNo));
     const int type = ws_.link.InterfaceType;
     if (type >= 0 && type < 3)
@@ -93,9 +104,18 @@ void InterfaceForm::greySerialPart(bool grey)
         at(name).foreground = grey ? kGreyText : QColor(Qt::black);
 }
 
+QString InterfaceForm::deviceOfText(const QString& text) const
+{
+    if (const int port = PortOfText(text))
+        return SerialDevicePath(port);
+    if (devices_.contains(text))
+        return devices_[text];
+    return text.startsWith('/') ? text : QString();
+}
+
 void InterfaceForm::showDevice()
 {
-    const QString path = SerialDevicePath(PortOfText(text("cboSerialPort")));
+    const QString path = deviceOfText(text("cboSerialPort"));
     setText("lblDevicePath", path.isEmpty() ? QString("(no such port)") : path);
 }
 
@@ -157,8 +177,13 @@ bool InterfaceForm::okSerial()
         return false;
     }
     ws_.link.ComBaudText = baud;
-    if (const int port = PortOfText(text("cboSerialPort")))
-        ws_.link.ComPortNo = port;
+    const QString port = text("cboSerialPort");
+    if (const int number = PortOfText(port)) {
+        ws_.link.ComPortNo = number;
+        ws_.link.SerialDevice.clear();
+    } else if (const QString device = deviceOfText(port); !device.isEmpty()) {
+        ws_.link.SerialDevice = device;
+    }
     return instrument_.Identify(Instrument::Serial);
 }
 

@@ -25,7 +25,9 @@ public:
     bool setSettings(const QString& text);
     QString settingsText() const { return settingsText_; }
     // The device the port number stands for (see SerialDevicePath).
-    QString devicePath() const { return SerialDevicePath(portNumber_); }
+    QString devicePath() const { return device_.isEmpty() ? SerialDevicePath(portNumber_) : device_; }
+    // A device path that stands in for the port number; empty: the port number's device.
+    void setDevice(const QString& device) { device_ = device; }
     // The operating system's handle of the open port; -1 when it is closed or could not open.
     int handle() const;
 
@@ -58,6 +60,7 @@ private:
     bool checkPortError();
 
     int portNumber_ = 1;
+    QString device_;
     QString settingsText_ = "9600,n,8,2";
     SerialSettings settings_;
     std::chrono::milliseconds stallTimeout_{2000};

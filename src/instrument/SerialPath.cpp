@@ -12,6 +12,7 @@ namespace {
 bool Configure(SerialLink& link, const LinkState& state, QString* error)
 {
     link.setPortNumber(state.ComPortNo);
+    link.setDevice(state.SerialDevice);
     if (link.setSettings(SerialSettingsText(state.ComBaudText)))
         return true;
     *error = link.errorString();
@@ -46,7 +47,7 @@ bool CheckConfigured(Workspace& ws)
 
 bool SerialConfigured(const LinkState& link)
 {
-    return !link.ComBaudText.isEmpty() && link.ComPortNo != 0;
+    return !link.ComBaudText.isEmpty() && (link.ComPortNo != 0 || !link.SerialDevice.isEmpty());
 }
 
 bool SerialPath::Identify(Workspace& ws)

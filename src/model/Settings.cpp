@@ -119,4 +119,43 @@ bool SaveSettings(const QString& path, const InterfaceSettings& settings, QStrin
     return reason.isEmpty();
 }
 
+namespace {
+// Empty, or one absolute path and a line end.
+bool ReadsAsDevice(const QByteArray& text)
+{
+    return text.isEmpty() || (text.startsWith('/') && text.count('\n') == 1 && text.endsWith('\n') &&
+                              !text.contains('\0'));
+}
+constexpr OwnFileKind kDeviceFile{"a serial device setting", kReadLimit, ReadsAsDevice};
+}  // namespace
+
+QString SerialDeviceSettingPath() { return UserConfigFolder() + "/serial-device"; }
+
+QString LoadSerialDevice(const QString& path, QString* error)
+{
+    if (!QFile::exists(path))
+        return {};
+    QByteArray content;
+    const QString reason = ReadOwnFile(path, kDeviceFile, content);
+    if (!reason.isEmpty() || !ReadsAsDevice(content)) {
+        if (error)
+            *error = reason.isEmpty() ? QString("it is not a serial device setting") : reason;
+        return {};
+    }
+    return QString::fromLocal8Bit(content).trimmed();
+}
+
+bool SaveSerialDevice(const QString& path, const QString& device, QString* error)
+{
+    // Nothing to keep and nothing kept: no file is made.
+    if (device.isEmpty() && !QFile::exists(path))
+        return true;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString reason =
+        WriteOwnFile(path, device.isEmpty() ? QByteArray() : device.toLocal8Bit() + '\n', kDeviceFile);
+    if (error)
+        *error = reason;
+    return reason.isEmpty();
+}
+
 }  // namespace tlv

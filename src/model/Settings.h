@@ -30,4 +30,10 @@ InterfaceSettings LoadSettings(const QString& path, QString* error = nullptr);
 // Writes com.ini whole; returns false and fills error when it cannot.
 bool SaveSettings(const QString& path, const InterfaceSettings& settings, QString* error = nullptr);
 
+// The serial device chosen from the system's ports, which com.ini's port number cannot name:
+// kept in "serial-device" in the user's configuration folder, one path a line, empty for none.
+QString SerialDeviceSettingPath();
+QString LoadSerialDevice(const QString& path, QString* error = nullptr);
+bool SaveSerialDevice(const QString& path, const QString& device, QString* error = nullptr);
+
 }  // namespace tlv

@@ -152,6 +152,7 @@ struct LinkState {
     int InterfaceType = 0;  // 0 serial line, 1 NI card, 2 Agilent card
     int ComPortNo = 1;      // COM1..COM4; 0 not chosen
     QString ComBaudText;    // "9600"; empty until the interface dialog is confirmed in this run
+    QString SerialDevice;   // a device the system listed or the user typed; empty: COM<ComPortNo>'s
     int GpibBoard = -1;     // the NI board that answered; -1 none
     int GpibAddress = 1;
     bool GpibReady = false;

@@ -106,6 +106,37 @@ TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
     EXPECT_EQ(ws.link.ComBaudText, "9600");  // taken before the probe, as the dialog always has
 }
 
+TEST_F(InstrumentDialogs, ThePortListOffersTheSystemsPortsAndKeepsTheChosenOne)
+{
+    VirtualInstrumentProcess vi;
+    const auto ports = [&vi] {
+        return std::vector<SerialPortEntry>{{"/dev/ttyACM0", "ttyACM0", ""}, {vi.device(), "adapter", "USB UART"}};
+    };
+    InterfaceForm form(ws, instrument, ports);
+    EXPECT_EQ(form.control("cboSerialPort")->items,
+              QStringList({"COM1", "COM2", "COM3", "COM4", "ttyACM0", "adapter \u2013 USB UART"}));
+    for (const auto& [item, device] : {std::pair{"ttyACM0", "/dev/ttyACM0"}, std::pair{"/tmp/typed", "/tmp/typed"},
+                                       std::pair{"ttyX", "(no such port)"}}) {
+        form.type("cboSerialPort", item);
+        EXPECT_EQ(form.control("lblDevicePath")->text, device);
+    }
+    form.click("opRS");
+    form.pick("cboSerialPort", "adapter \u2013 USB UART");
+    form.click("cmdOk");
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_EQ(ws.link.SerialDevice, vi.device());
+
+    // Unplugged, it is still offered and chosen; COM1 makes it go.
+    InterfaceForm again(ws, instrument, [] { return std::vector<SerialPortEntry>{}; });
+    EXPECT_EQ(again.control("cboSerialPort")->items.last(), vi.device());
+    EXPECT_EQ(again.control("cboSerialPort")->text, vi.device());
+    EnvSetting com1("TOLVENAR_COM1", vi.device());
+    again.pick("cboSerialPort", "COM1");
+    again.click("cmdOk");
+    EXPECT_TRUE(ws.link.SerialDevice.isEmpty());
+    EXPECT_EQ(ws.link.ComPortNo, 1);
+}
+
 TEST_F(InstrumentDialogs, EveryRateAndPortAndWhatIsRefused)
 {
     EnvSetting com1("TOLVENAR_COM1", kMissingDevice);

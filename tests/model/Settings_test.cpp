@@ -89,3 +89,22 @@ TEST(OsVersion, WindowsNames)
     EXPECT_EQ(WindowsVersionName(2, 5, 1), "Windows XP");
     EXPECT_EQ(WindowsVersionName(2, 5, 2), "Windows NT");
 }
+
+TEST(Settings, TheSerialDeviceIsKeptApartAndOnlyAPathIsTaken)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("serial-device");
+    EXPECT_TRUE(SaveSerialDevice(path, ""));
+    EXPECT_FALSE(QFile::exists(path));  // nothing to keep: no file
+    EXPECT_TRUE(SaveSerialDevice(path, "/dev/ttyUSB0"));
+    EXPECT_EQ(LoadSerialDevice(path), "/dev/ttyUSB0");
+    EXPECT_TRUE(SaveSerialDevice(path, ""));
+    EXPECT_EQ(LoadSerialDevice(path), "");
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("ttyUSB0\n");
+    damaged.close();
+    QString error;
+    EXPECT_EQ(LoadSerialDevice(path, &error), "");
+    EXPECT_EQ(error, "it is not a serial device setting");
+}
