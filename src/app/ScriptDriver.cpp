@@ -547,10 +547,14 @@ void ScriptDriver::showLink()
          << "ComBaudText = " << link.ComBaudText << "\n"
          << "SerialSettings = "
          << (link.ComBaudText.isEmpty() ? QString() : SerialSettingsText(link.ComBaudText)) << "\n"
-         << "SerialDevice = " << SerialDevicePath(link.ComPortNo) << "\n"
+         << "SerialDevice = " << (link.SerialDevice.isEmpty() ? SerialDevicePath(link.ComPortNo) : link.SerialDevice)
+         << "\n"
          << "ChannelMode = " << Flag(link.ChannelMode) << "\n"
          << "GpibReady = " << Flag(link.GpibReady) << "\n"
-         << "SiclReady = " << Flag(link.SiclReady) << "\n";
+         << "SiclReady = " << Flag(link.SiclReady) << "\n"
+         << "AdapterDevice = " << link.AdapterDevice << "\n"
+         << "AdapterAddress = " << link.AdapterAddress << "\n"
+         << "AdapterReady = " << Flag(link.AdapterReady) << "\n";
 }
 
 void ScriptDriver::showCommands(const QStringList& names)

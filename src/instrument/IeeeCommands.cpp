@@ -54,6 +54,8 @@ const DownloadPlan kSiclPlan{.modeCommand = kCardMode,
 
 }  // namespace
 
+const DownloadPlan& NiDownloadPlan() { return kNiPlan; }
+
 LinkOutcome SendGpibChannel(GpibDriver& driver, const LinkState& link, int channelMode)
 {
     if (!link.GpibReady)
@@ -103,7 +105,7 @@ LinkOutcome RunNiDownload(GpibDriver& driver, Waiter& waiter, const LinkState& l
                          gpib::ERR);
             },
         .failed = [&](const DownloadCount&) { return SendFailure(driver.status()); }};
-    return RunDownload(steps, kNiPlan, waiter, request, control);
+    return RunDownload(steps, NiDownloadPlan(), waiter, request, control);
 }
 
 bool SiclSessionClosed(const LinkOutcome& outcome)

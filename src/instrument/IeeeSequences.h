@@ -35,6 +35,9 @@ bool IdentifyNi(GpibDriver& driver, Waiter& waiter, LinkState& link, Prompter& p
 // ends the search, and the prompter shows it.
 bool IdentifySicl(SiclDriver& driver, Waiter& waiter, LinkState& link, Prompter& prompter);
 
+// The NI card's waits and blocks, which the GPIB-USB adapter keeps too.
+const DownloadPlan& NiDownloadPlan();
+
 // The download on the NI card, with "T0" after "G0": commands by Send with a line feed and END,
 // the values in blocks of 4096 through Test1. Refused with "Select an Interface Type" when no
 // instrument was identified; a failed Send or block ends it with the error report.

@@ -2,6 +2,7 @@
 
 #include "instrument/DownloadProgress.h"
 #include "instrument/IeeePaths.h"
+#include "instrument/AdapterPath.h"
 #include "instrument/SerialPath.h"
 #include "model/EditPath.h"
 #include "model/Prompter.h"
@@ -12,6 +13,7 @@ namespace tlv {
 Instrument::Instrument(Workspace& ws) : ws_(ws), ieee_(ws.link)
 {
     paths_[Serial] = std::make_unique<SerialPath>();
+    paths_[UsbAdapter] = std::make_unique<AdapterPath>();
 }
 
 void Instrument::setPath(int interfaceType, std::unique_ptr<InterfacePath> path)
@@ -27,7 +29,7 @@ void Instrument::useIeeeCards()
 
 InterfacePath* Instrument::path(int interfaceType) const
 {
-    if (interfaceType < Serial || interfaceType > AgilentCard)
+    if (interfaceType < Serial || interfaceType > UsbAdapter)
         return nullptr;
     return paths_[static_cast<size_t>(interfaceType)].get();
 }
@@ -38,6 +40,7 @@ QString Instrument::InterfaceName(int interfaceType)
     case Serial: return "RS-232";
     case NiCard: return "National Instrument IEEE-488 Card";
     case AgilentCard: return "Agilent IEEE-488 Card";
+    case UsbAdapter: return "GPIB-USB adapter";
     }
     return {};
 }
@@ -47,13 +50,14 @@ bool* Instrument::readyFlag(int interfaceType) const
     switch (interfaceType) {
     case NiCard: return &ws_.link.GpibReady;
     case AgilentCard: return &ws_.link.SiclReady;
+    case UsbAdapter: return &ws_.link.AdapterReady;
     }
     return nullptr;
 }
 
 void Instrument::closeReadyCards(int except)
 {
-    for (int card : {NiCard, AgilentCard}) {
+    for (int card : {NiCard, AgilentCard, UsbAdapter}) {
         bool* ready = readyFlag(card);
         if (card == except || !*ready)
             continue;

@@ -17,7 +17,7 @@ class Workspace;
 // setPath. A card without a path is reported as not available.
 class Instrument : public LinkCloser {
 public:
-    enum Interface { Serial = 0, NiCard = 1, AgilentCard = 2 };
+    enum Interface { Serial = 0, NiCard = 1, AgilentCard = 2, UsbAdapter = 3 };
 
     explicit Instrument(Workspace& ws);
 
@@ -46,7 +46,7 @@ private:
     Workspace& ws_;
     // Before the paths, which keep a reference to it.
     IeeeLinks ieee_;
-    std::array<std::unique_ptr<InterfacePath>, 3> paths_;
+    std::array<std::unique_ptr<InterfacePath>, 4> paths_;
 };
 
 // The download's values (points 0 up to the last defined one), channel and system name.

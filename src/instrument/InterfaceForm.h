@@ -28,6 +28,8 @@ protected:
 
 private:
     void greySerialPart(bool grey);
+    void greyAdapterPart(bool grey);
+    bool okAdapter();
     void showDevice();
     // The device the port list's text stands for; empty when it names none.
     QString deviceOfText(const QString& text) const;

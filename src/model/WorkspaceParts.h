@@ -149,7 +149,7 @@ struct FileState {
 
 // The instrument link's settings and readiness.
 struct LinkState {
-    int InterfaceType = 0;  // 0 serial line, 1 NI card, 2 Agilent card
+    int InterfaceType = 0;  // 0 serial line, 1 NI card, 2 Agilent card, 3 GPIB-USB adapter
     int ComPortNo = 1;      // COM1..COM4; 0 not chosen
     QString ComBaudText;    // "9600"; empty until the interface dialog is confirmed in this run
     QString SerialDevice;   // a device the system listed or the user typed; empty: COM<ComPortNo>'s
@@ -158,6 +158,9 @@ struct LinkState {
     bool GpibReady = false;
     int SiclSession = 0;
     bool SiclReady = false;
+    QString AdapterDevice;   // the GPIB-USB adapter's serial device
+    int AdapterAddress = 9;  // the instrument's GPIB address behind the adapter
+    bool AdapterReady = false;
     bool ChannelMode = false;  // false: channel 1 ("F0"); true: channel 2 ("F1")
     // The Channel Setting dialog's last confirmed choice, for the rest of the run.
     bool ChannelRemembered = false;

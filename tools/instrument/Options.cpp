@@ -38,8 +38,15 @@ bool ParseBusOptions(const QCommandLineParser& parser, Options& o, QString* erro
         *error = "--bus takes no --link, --baud, disconnect or stall";
         return false;
     }
-    if (!bus && (parser.isSet("address") || parser.isSet("other") || busFault)) {
-        *error = "--address, --other, no-listener and send-fail need --bus";
+    o.adapter = parser.isSet("adapter");
+    if (bus && o.adapter) {
+        *error = "--bus and --adapter serve different links; choose one";
+        return false;
+    }
+    // The adapter stands before a bus of its own: it takes the address and no-listener too.
+    if (!bus && (parser.isSet("other") || o.fault == Fault::SendFail ||
+                 (!o.adapter && (parser.isSet("address") || busFault)))) {
+        *error = "--address, --other, no-listener and send-fail need --bus (--address and no-listener: or --adapter)";
         return false;
     }
     bool ok = true;
@@ -87,7 +94,11 @@ std::optional<Options> ParseOptions(const QStringList& arguments, QString* error
          "MODE"},
         {"once", "Exit after one download (its closing A4)."},
         {"bus", "Serve a simulated IEEE-488 bus on the local socket SOCKET.", "SOCKET"},
-        {"address", "With --bus: the generator's address, 1..30 (default 1).", "N"},
+        {"address", "With --bus or --adapter: the generator's address, 1..30 (default 1).", "N"},
+        {"adapter",
+         "Play a GPIB-USB adapter of the \"++\" kind on the pseudo-terminal, with the generator "
+         "behind it at --address; the faults silent (the adapter answers nothing) and "
+         "no-listener (nothing at the address) apply to it."},
         {"other",
          "With --bus: another device at ADDR answering \"*IDN?\" with IDN (may be repeated).",
          "ADDR:IDN"},

@@ -26,6 +26,7 @@ struct Options {
     qint64 disconnectAfter = 0;  // data bytes before the pty closes (Fault::Disconnect)
     bool once = false;
     QString busPath;  // the simulated IEEE-488 bus's socket; empty: the pseudo-terminal
+    bool adapter = false;  // a GPIB-USB adapter on the pseudo-terminal, the generator behind it
     int address = 1;  // the generator's address on the bus
     std::map<int, QByteArray> others;  // other devices on the bus: address -> identity
     qint64 sendFailAt = 1;

@@ -10,6 +10,7 @@
 #include "BusServer.h"
 #include "EventLog.h"
 #include "LinePacer.h"
+#include "AdapterFront.h"
 #include "Options.h"
 #include "PseudoTerminal.h"
 #include "VirtualInstrument.h"
@@ -41,10 +42,21 @@ timespec PollTimeout(const LinePacer& pacer, Clock::time_point now)
 void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
 {
     LinePacer pacer(options.baud);
-    VirtualInstrument instrument(options, log, [&pty](const QByteArray& bytes) {
+    const auto toLine = [&pty](const QByteArray& bytes) {
         if (::write(pty.master(), bytes.constData(), static_cast<size_t>(bytes.size())) < 0)
             std::perror("tolvenar-instrument: reply");
+    };
+    // Behind an adapter the generator's replies wait in the adapter for "++read".
+    AdapterFront* adapter = nullptr;
+    VirtualInstrument instrument(options, log, [&](const QByteArray& bytes) {
+        if (adapter)
+            adapter->heard(bytes);
+        else
+            toLine(bytes);
     });
+    AdapterFront front(options, log, instrument, toLine);
+    if (options.adapter)
+        adapter = &front;
     // Read as the bytes arrive: the program may close the port, which puts the old settings
     // back, before a paced command is taken.
     QString line;
@@ -70,7 +82,7 @@ void Serve(const Options& options, PseudoTerminal& pty, EventLog& log)
             if (!byte)
                 break;
             lastTaken = now;
-            switch (instrument.take(*byte)) {
+            switch (adapter ? adapter->take(*byte) : instrument.take(*byte)) {
             case VirtualInstrument::Next::Continue:
                 break;
             case VirtualInstrument::Next::Stall:
@@ -155,7 +167,8 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     log.write("ready", {{"device", pty.devicePath()},
                         {"baud", options->baud},
-                        {"fault", FaultName(options->fault)}});
+                        {"fault", FaultName(options->fault)},
+                        {"adapter", options->adapter}});
     Serve(*options, pty, log);
     pty.close();
     if (!options->linkPath.isEmpty())
