@@ -10,6 +10,7 @@
 
 #include "app/Application.h"
 #include "app/GuiPrompter.h"
+#include "app/LinkCommand.h"
 #include "app/MainWindow.h"
 #include "app/ScriptDriver.h"
 
@@ -76,8 +77,12 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (tlv::IsLinkCommand(arguments)) {
+        // No window and no display: the instrument alone.
+        QCoreApplication core(argc, argv);
+        return tlv::RunLinkCommand(arguments);
+    }
     QCommandLineParser parser;
-    parser.setApplicationDescription("Tolvenar composes arbitrary waveforms for the KTR6610/2.");
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption scriptOption(
@@ -88,6 +93,12 @@ int main(int argc, char** argv)
     parser.addOption(keepGoingOption);
     parser.addPositionalArgument("FILE", "A waveform file (.afc, .csv or .prn) to open in its own window.",
                                  "[FILE...]");
+    parser.setApplicationDescription(
+        "Tolvenar composes arbitrary waveforms for the KTR6610/2.\n\n"
+        "tolvenar send FILE [--channel 1|2] LINK   sends a waveform file without a window\n"
+        "tolvenar identify LINK                    says whether the instrument answers\n"
+        "LINK: --serial DEVICE [--baud N] | --adapter DEVICE [--address N] | --gpib N | --sicl N\n"
+        "(tolvenar send --help tells more).");
     QCoreApplication::setApplicationName("Tolvenar");
     QCoreApplication::setApplicationVersion(TOLVENAR_VERSION);
     // The options are read before the application object exists (a script must choose the

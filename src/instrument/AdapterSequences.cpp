@@ -33,9 +33,10 @@ QString Where(const AdapterTarget& target)
     return QString("the GPIB-USB adapter on %1").arg(target.device);
 }
 
-QString PortFailure(InstrumentLink& link, const AdapterTarget& target)
+QString PortFailure(InstrumentLink& link)
 {
-    return QString("Cannot reach %1: %2.").arg(Where(target), link.errorString());
+    // The port's reason names the device already.
+    return QString("Cannot reach the GPIB-USB adapter: %1.").arg(link.errorString());
 }
 
 }  // namespace
@@ -63,12 +64,12 @@ QByteArray AdapterSetup(int address)
 QString IdentifyThroughAdapter(InstrumentLink& link, const AdapterTarget& target)
 {
     if (!link.open() || !link.write(AdapterSetup(target.address) + "++ver\n"))
-        return PortFailure(link, target);
+        return PortFailure(link);
     const auto closing = qScopeGuard([&] { link.abort(); });
     if (ReadLine(link).isEmpty())
         return QString("No GPIB-USB adapter answers on %1 (\"++ver\" had no reply).").arg(target.device);
     if (!link.write(AdapterLine("A0?\n") + "++read eoi\n"))
-        return PortFailure(link, target);
+        return PortFailure(link);
     const QByteArray reply = ReadLine(link);
     if (IsInstrumentIdentity(reply))
         return {};
@@ -81,12 +82,12 @@ QString IdentifyThroughAdapter(InstrumentLink& link, const AdapterTarget& target
 LinkOutcome SendAdapterChannel(InstrumentLink& link, const AdapterTarget& target, int channelMode)
 {
     if (!link.open() || !link.write(AdapterSetup(target.address) + AdapterLine(ChannelCommand(channelMode) + "\n"))) {
-        const QString message = PortFailure(link, target);
+        const QString message = PortFailure(link);
         link.abort();
         return {LinkOutcome::Status::Failed, link.failure(), message};
     }
     if (!link.close())
-        return {LinkOutcome::Status::Failed, link.failure(), PortFailure(link, target)};
+        return {LinkOutcome::Status::Failed, link.failure(), PortFailure(link)};
     return {};
 }
 
@@ -96,7 +97,7 @@ LinkOutcome RunAdapterDownload(InstrumentLink& link, Waiter& waiter, const Adapt
     link.watchCancel(&control.cancel);
     const auto unwatch = qScopeGuard([&] { link.watchCancel(nullptr); });
     if (!link.open() || !link.write(AdapterSetup(target.address))) {
-        const QString message = PortFailure(link, target);
+        const QString message = PortFailure(link);
         link.abort();
         return {LinkOutcome::Status::Failed, link.failure(), message};
     }
@@ -122,7 +123,7 @@ LinkOutcome RunAdapterDownload(InstrumentLink& link, Waiter& waiter, const Adapt
     // The last bytes are delivered before the port closes; a failure to deliver them is no
     // finished download.
     if (outcome.done() && !link.close())
-        return {LinkOutcome::Status::Failed, link.failure(), PortFailure(link, target)};
+        return {LinkOutcome::Status::Failed, link.failure(), PortFailure(link)};
     return outcome;
 }
 

@@ -66,7 +66,7 @@ TEST(Adapter, FailuresNameWhatDidNotAnswer)
               "No instrument answers at GPIB address 9 of the GPIB-USB adapter on " + nobody.target.device + ".");
     ThroughAdapter missing({}, "/nonexistent/adapter");
     EXPECT_TRUE(IdentifyThroughAdapter(missing.link, missing.target)
-                    .startsWith("Cannot reach the GPIB-USB adapter on /nonexistent/adapter: "));
+                    .startsWith("Cannot reach the GPIB-USB adapter: /nonexistent/adapter"));
     LinkControl control;
     SteadyWaiter waiter(&control.cancel);
     EXPECT_FALSE(RunAdapterDownload(missing.link, waiter, missing.target, {{1.0}, 0, "Linux"}, control).done());

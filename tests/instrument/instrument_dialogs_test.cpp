@@ -137,6 +137,35 @@ TEST_F(InstrumentDialogs, ThePortListOffersTheSystemsPortsAndKeepsTheChosenOne)
     EXPECT_EQ(ws.link.ComPortNo, 1);
 }
 
+TEST_F(InstrumentDialogs, TheAdapterNeedsItsDeviceAndAnAddressAndBecomesCurrentWhenItAnswers)
+{
+    VirtualInstrumentProcess vi({"--adapter", "--address", "7"});
+    InterfaceForm form(ws, instrument, [] { return std::vector<SerialPortEntry>{}; });
+    EXPECT_FALSE(form.control("cboAdapter")->enabled);
+    form.click("opAdapter");
+    EXPECT_TRUE(form.control("cboAdapter")->enabled);
+    EXPECT_FALSE(form.control("cboSerialPort")->enabled);
+    const QString device = "TLV | Choose the serial device of the GPIB-USB adapter.";
+    const QString address = "TLV | The GPIB address must be a whole number from 1 to 30.";
+    for (const auto& [typed, number, message] :
+         {std::tuple{"", "7", device}, std::tuple{"ttyNothing", "7", device}, std::tuple{"/dev/x", "0", address},
+          std::tuple{"/dev/x", "31", address}, std::tuple{"/dev/x", "7.5", address}}) {
+        prompter.shown.clear();
+        form.type("cboAdapter", typed);
+        form.type("txtAddress", number);
+        form.click("cmdOk");
+        EXPECT_EQ(test::Messages(prompter.shown), QStringList{message}) << typed << " " << number;
+        EXPECT_FALSE(form.isClosed());
+    }
+    form.type("cboAdapter", vi.device());
+    form.type("txtAddress", "7");
+    form.click("cmdOk");
+    EXPECT_TRUE(form.isClosed());
+    EXPECT_EQ(ws.link.InterfaceType, Instrument::UsbAdapter);
+    EXPECT_TRUE(ws.link.AdapterReady);
+    EXPECT_EQ(ws.link.AdapterAddress, 7);
+}
+
 TEST_F(InstrumentDialogs, EveryRateAndPortAndWhatIsRefused)
 {
     EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
