@@ -58,6 +58,7 @@ DIALOGS = {
                  ["show dialog", "show picture picPreview"], "click cmdOK", False, "click cmdCancel"),
     "Setting Interface": (["click opRS", "click opGPIB", "click opGpibHp", "pick cboSerialPort COM{port}",
                            "pick cboRate {rate} BPS", "set cboRate {hostile}", "set cboSerialPort {hostile}",
+                           "click opAdapter", "set cboAdapter {hostile}", "set txtAddress {hostile}",
                            "show dialog", "click cmdOk"], "click cmdOk", False, "click cmdCancel"),
     "Channel Setting": (["click OptCh1", "click OptCh2", "show dialog", "click OKButton"],
                         "click OKButton", False, "click CancelButton"),
