@@ -147,10 +147,13 @@ void Commands::startUp()
     ws_.link.InterfaceType = settings.interfaceType;
     ws_.link.ComPortNo = settings.comPortNo;
     ws_.link.GpibAddress = settings.gpibAddress;
-    QString deviceError;
-    ws_.link.SerialDevice = LoadSerialDevice(SerialDeviceSettingPath(), &deviceError);
-    if (!deviceError.isEmpty())
-        std::fprintf(stderr, "tolvenar: %s: %s\n", qPrintable(SerialDeviceSettingPath()), qPrintable(deviceError));
+    for (auto [path, device] : {std::pair{SerialDeviceSettingPath(), &ws_.link.SerialDevice},
+                                std::pair{AdapterDeviceSettingPath(), &ws_.link.AdapterDevice}}) {
+        QString deviceError;
+        *device = LoadSerialDevice(path, &deviceError);
+        if (!deviceError.isEmpty())
+            std::fprintf(stderr, "tolvenar: %s: %s\n", qPrintable(path), qPrintable(deviceError));
+    }
 
     if (QString recentError = ws_.file.Recent.load(RecentFilesPath()); !recentError.isEmpty())
         std::fprintf(stderr, "tolvenar: %s: %s\n", qPrintable(RecentFilesPath()),
@@ -167,12 +170,16 @@ void Commands::writeSettings(bool fixZeroes)
     }
     QString error;
     // A settings file that cannot be written never stops the exit.
-    if (!SaveSettings(settingsPath(), {ws_.link.InterfaceType, ws_.link.ComPortNo, ws_.link.GpibAddress}, &error))
+    // com.ini names the serial line and the two cards only: behind an adapter it says the serial
+    // line, and the adapter's device is kept apart.
+    const int interfaceType = ws_.link.InterfaceType <= 2 ? ws_.link.InterfaceType : 0;
+    if (!SaveSettings(settingsPath(), {interfaceType, ws_.link.ComPortNo, ws_.link.GpibAddress}, &error))
         std::fprintf(stderr, "tolvenar: cannot write %s: %s\n", qPrintable(settingsPath()),
                      qPrintable(error));
-    if (!SaveSerialDevice(SerialDeviceSettingPath(), ws_.link.SerialDevice, &error))
-        std::fprintf(stderr, "tolvenar: cannot write %s: %s\n", qPrintable(SerialDeviceSettingPath()),
-                     qPrintable(error));
+    for (auto [path, device] : {std::pair{SerialDeviceSettingPath(), ws_.link.SerialDevice},
+                                std::pair{AdapterDeviceSettingPath(), ws_.link.AdapterDevice}})
+        if (!SaveSerialDevice(path, device, &error))
+            std::fprintf(stderr, "tolvenar: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
 }
 
 void Commands::exit()

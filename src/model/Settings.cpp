@@ -130,6 +130,7 @@ constexpr OwnFileKind kDeviceFile{"a serial device setting", kReadLimit, ReadsAs
 }  // namespace
 
 QString SerialDeviceSettingPath() { return UserConfigFolder() + "/serial-device"; }
+QString AdapterDeviceSettingPath() { return UserConfigFolder() + "/gpib-adapter"; }
 
 QString LoadSerialDevice(const QString& path, QString* error)
 {

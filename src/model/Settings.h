@@ -33,6 +33,8 @@ bool SaveSettings(const QString& path, const InterfaceSettings& settings, QStrin
 // The serial device chosen from the system's ports, which com.ini's port number cannot name:
 // kept in "serial-device" in the user's configuration folder, one path a line, empty for none.
 QString SerialDeviceSettingPath();
+// The GPIB-USB adapter's device, kept the same way in "gpib-adapter".
+QString AdapterDeviceSettingPath();
 QString LoadSerialDevice(const QString& path, QString* error = nullptr);
 bool SaveSerialDevice(const QString& path, const QString& device, QString* error = nullptr);
 
