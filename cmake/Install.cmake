@@ -42,8 +42,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-# dpkg-shlibdeps names the packages of the libraries the programs link: Qt, muParser and the C++
-# run-time. On Debian 12 the X11 platform plugin, the GIF reader and the CUPS printing plugin ship
-# in those same Qt packages (libqt6gui6, libqt6printsupport6), so nothing needs naming by hand.
+# dpkg-shlibdeps names the packages of the libraries the programs link: Qt, muParser, libsndfile,
+# libmatio, libsamplerate and the C++ run-time. On Debian 12 the X11 platform plugin, the GIF
+# reader and the CUPS printing plugin ship in those same Qt packages (libqt6gui6,
+# libqt6printsupport6), so nothing needs naming by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
