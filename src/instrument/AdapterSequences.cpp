@@ -4,6 +4,7 @@
 #include <QScopeGuard>
 
 #include "instrument/IeeeSequences.h"
+#include "instrument/SerialSequences.h"
 #include "instrument/WireFormat.h"
 
 namespace tlv {
@@ -111,14 +112,7 @@ LinkOutcome RunAdapterDownload(InstrumentLink& link, Waiter& waiter, const Adapt
                 return link.write(AdapterLine(bytes));
             },
         .cancelled = [&] { link.abort(); },
-        .failed = [&](const DownloadCount& count) -> LinkOutcome {
-            const QString reason = link.errorString();
-            const LinkFailure failure = link.failure();
-            link.abort();
-            if (count.cancelRequested() || failure == LinkFailure::Cancelled)
-                return count.cancelled();
-            return {LinkOutcome::Status::Failed, failure, count.stopped(reason + " (" + Where(target) + ")")};
-        }};
+        .failed = [&](const DownloadCount& count) { return LinkStepFailed(link, count, Where(target)); }};
     LinkOutcome outcome = RunDownload(steps, NiDownloadPlan(), waiter, request, control);
     // The last bytes are delivered before the port closes; a failure to deliver them is no
     // finished download.

@@ -17,6 +17,16 @@ const DownloadPlan kSerialPlan{.modeCommand = "V0X",
                                .beforeReopen = {kDelayShort, 1},
                                .beforeClosing = {kDelayLong, 2}};
 
+LinkOutcome LinkStepFailed(InstrumentLink& link, const DownloadCount& count, const QString& where)
+{
+    const QString reason = link.errorString() + (where.isEmpty() ? QString() : " (" + where + ")");
+    const LinkFailure failure = link.failure();
+    link.abort();
+    if (count.cancelRequested() || failure == LinkFailure::Cancelled)
+        return count.cancelled();
+    return {LinkOutcome::Status::Failed, failure, count.stopped(reason)};
+}
+
 LinkOutcome RunSerialDownload(InstrumentLink& link, Waiter& waiter, const DownloadRequest& request,
                               LinkControl& control)
 {
@@ -35,14 +45,7 @@ LinkOutcome RunSerialDownload(InstrumentLink& link, Waiter& waiter, const Downlo
         .close = [&] { return link.close(); },
         .reopen = [&] { return link.open(); },
         .cancelled = [&] { link.abort(); },
-        .failed = [&](const DownloadCount& count) -> LinkOutcome {
-            const QString reason = link.errorString();
-            const LinkFailure failure = link.failure();
-            link.abort();
-            if (count.cancelRequested() || failure == LinkFailure::Cancelled)
-                return count.cancelled();
-            return {LinkOutcome::Status::Failed, failure, count.stopped(reason)};
-        }};
+        .failed = [&](const DownloadCount& count) { return LinkStepFailed(link, count); }};
     return RunDownload(steps, kSerialPlan, waiter, request, control);
 }
 

@@ -25,6 +25,10 @@ ProbeOutcome ProbeSerial(InstrumentLink& link, Waiter& waiter);
 // "F0" (channelMode 0) or "F1" CR LF, a short wait, "A4" CR LF, a short wait, close.
 LinkOutcome SendSerialChannel(InstrumentLink& link, Waiter& waiter, int channelMode);
 
+// What a download over the link tells when a step did not go through: cancelled, or the link's
+// reason (with where, when given, after it) and how far the download got. The link is closed.
+LinkOutcome LinkStepFailed(InstrumentLink& link, const DownloadCount& count, const QString& where = {});
+
 // The download on the serial line, with "V0X" after "G0", commands ending in CR LF; the port is
 // closed after the data and (unless the system is "Windows NT") opened again for the closing
 // "A4". The waiter should stop on control.cancel.
