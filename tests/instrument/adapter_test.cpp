@@ -6,6 +6,7 @@
 #include "Waveforms.h"
 #include "instrument/AdapterSequences.h"
 #include "instrument/SerialLink.h"
+#include "instrument/WireFormat.h"
 
 using namespace tlv;
 
@@ -53,7 +54,14 @@ TEST(Adapter, SetsUpIdentifiesAndDeliversEveryCodeOnTheChosenChannel)
     for (const QJsonObject& e : a.vi.awaitEvents("command", 9))
         commands << e["raw"].toString();
     EXPECT_EQ(commands, QStringList({"A0?\n", "F1\n", "A4\n", "F1\n", "G0\n", "T0\n", "EE0\n", "V24097\n", "A4\n"}));
-    test::ExpectReceived(a.vi.csvPath(2), ramp);
+    // Intact: every value the instrument wrote is its code's, exactly.
+    QFile csv(a.vi.csvPath(2));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\r');
+    ASSERT_EQ(lines.size(), qsizetype(ramp.size()) + 1);  // each line ends with its CR
+    for (size_t i = 0; i < ramp.size(); ++i)
+        ASSERT_NEAR(lines[qsizetype(i)].split(',').value(1).toDouble(), ValueCode(ramp[i]) / 409.5, 1e-6)
+            << "point " << i;
 }
 
 TEST(Adapter, FailuresNameWhatDidNotAnswer)
