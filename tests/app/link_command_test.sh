@@ -22,7 +22,7 @@ expect() { # expect STATUS STDERR-PATTERN COMMAND...
     { echo "tolvenar $*: exit $got, wanted $status and /$pattern/"; cat out.txt err.txt; exit 1; }
 }
 printf '0,1.5\n1,-2.5\n2,4.5\n' > wave.csv
-serve line; serve adapter --adapter --address 9; serve silent --fault silent
+serve line; serve adapter --adapter --address 9; serve silent --fault silent; serve cut --fault disconnect=3
 
 expect 0 "3 values sent to CH 2" send wave.csv --channel 2 --serial "$(cat line.dev)" --baud 19200
 [ "$(tr '\r' '\n' < line/ch2.csv | cut -c1-18 | paste -sd' ')" = "+0.000000E+00,+1.4 +1.000000E+00,-2.5 +2.000000E+00,+4.5" ] ||
@@ -33,6 +33,7 @@ expect 0 "KTR6610/2 answers on the GPIB-USB adapter" identify --adapter "$(cat a
 expect 1 "No instrument answers at GPIB address 5" identify --adapter "$(cat adapter.dev)" --address 5
 expect 1 "No instruments found" send wave.csv --serial "$(cat silent.dev)"
 expect 1 "No such file or directory" send wave.csv --serial "$work/missing-device"
+expect 1 "did not receive the whole waveform" send wave.csv --serial "$(cat cut.dev)"
 expect 1 "Cannot open" send missing.csv --serial "$(cat line.dev)"
 expect 2 "name one link" send wave.csv
 expect 2 "name one link" identify --serial a --adapter b
