@@ -257,8 +257,8 @@ void ImportWaveformForm::refresh()
         const long long total = resample ? *points : count;
         lines << (total >= 0 ? QString("Result: %1 points").arg(total) : QString("Result: as many points as read"))
                      + (total > room_ ? QString(", more than the %1 left.").arg(room_) : QString("."))
-              << (resultPreview_.clipped ? ClippedText(resultPreview_.clipped) : QString("No point is clipped."))
-                     .replace(".", source_.headIsWhole ? "." : " in the part shown.");
+              << QString(resultPreview_.clipped ? ClippedText(resultPreview_.clipped) : QString("No point is clipped."))
+                         .chopped(1) + (source_.headIsWhole ? "." : " in the part shown.");
     }
     setText("lblCounts", lines.join('\n'));
 }
