@@ -454,16 +454,20 @@ void ScriptDriver::show(const Line& line, DialogForm* dialog)
 
 void ScriptDriver::showPoints(const Line& line)
 {
-    int from = line.words.size() > 1 ? number(line, 1, "index") : 0;
-    // Up to the end marker, or FROM alone when it lies past the marker.
-    int to = line.words.size() > 2
-                 ? number(line, 2, "index")
-                 : std::max(from, std::min(static_cast<int>(ws_.edit.PointCount), kLastPoint));
-    if (from < 0 || to > kLastPoint || from > to)
-        throw ScriptError(line.number, "points run from 0 to 16383");
-    for (int i = from; i <= to; ++i)
-        out_ << i << " " << QString::fromStdString(ws_.edit.WaveText[i]) << " "
-             << Flag(ws_.edit.PointDefined[static_cast<size_t>(i)]) << "\n";
+    // Ranges come as FROM TO pairs; a lone or last FROM runs up to the end marker, or stands
+    // alone when it lies past the marker.
+    const int words = static_cast<int>(line.words.size());
+    for (int w = 1; w == 1 || w < words; w += 2) {
+        const int from = w < words ? number(line, w, "index") : 0;
+        const int to = w + 1 < words
+                           ? number(line, w + 1, "index")
+                           : std::max(from, std::min(static_cast<int>(ws_.edit.PointCount), kLastPoint));
+        if (from < 0 || to > kLastPoint || from > to)
+            throw ScriptError(line.number, "points run from 0 to 16383");
+        for (int i = from; i <= to; ++i)
+            out_ << i << " " << QString::fromStdString(ws_.edit.WaveText[i]) << " "
+                 << Flag(ws_.edit.PointDefined[static_cast<size_t>(i)]) << "\n";
+    }
 }
 
 void ScriptDriver::printNamed(const QString& text, const QStringList& names)

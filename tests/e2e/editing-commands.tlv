@@ -12,8 +12,7 @@ key Del
 show points 0 1
 show commands mnuUndo mnuClear mnuClearall mnuSelectall mnuSave mnuSend Toolbar1 3 7 13 15
 key Ctrl+Z
-show points 0 1
-show points 98 100
+show points 0 1 98 100
 show commands mnuUndo Toolbar1 7
 echo --- Clear of a Marker selection removes the columns between its edge columns, from column 0
 echo --- when it starts there
@@ -31,8 +30,7 @@ plot move 1 100 1
 plot release 1 100
 plot click 1 100
 key Del
-show points 0 1
-show points 34 36
+show points 0 1 34 36
 echo --- Clear All empties the document; Undo brings it back once, and only once
 key Ctrl+A
 show points
@@ -52,16 +50,14 @@ plot release 1 100
 plot click 1 100
 menu mnuCut
 show editing ClipboardLength
-show points 29 33
-show points 65 67
+show points 29 33 65 67
 show commands mnuCut mnuCopy mnuPaste Toolbar1 9 10 11
 plot press 2 100
 plot release 2 100
 plot click 2 100
 show state PasteColumn
 menu mnuPaste
-show points 62 66
-show points 95 99
+show points 62 66 95 99
 menu mnuUndo
 show points 29 33
 menu mnuNew
@@ -84,8 +80,7 @@ plot press 3 100
 plot release 3 100
 plot click 3 100
 button Toolbar1 11
-show points 94 97
-show points 190 192
+show points 94 97 190 192
 echo --- a paste that does not fit shows its path's message and changes nothing, not even the
 echo --- undo snapshot: Undo afterwards still gives back the waveform before the last segment
 menu mnuNew

@@ -13,9 +13,7 @@ plot press 6 152
 show plot
 plot release 6 152
 plot click 6 152
-show points 62 66
-show points 94 98
-show points 222 224
+show points 62 66 94 98 222 224
 echo --- a drag from column 100 to column 40 between two moves fills every column between
 plot press 101 0
 plot release 101 0
@@ -24,10 +22,7 @@ plot press 100 0
 plot move 40 304 1
 plot release 40 304
 plot click 40 304
-show points 1278 1282
-show points 2240 2240
-show points 3168 3168
-show points 3262 3264
+show points 1278 1282 2240 2240 3168 3168 3262 3264
 echo --- Undo brings the waveform back
 menu mnuUndo
 show points 68 70
@@ -46,8 +41,7 @@ show editing RubberBand
 plot press 10 100
 plot release 10 100
 plot click 10 100
-show points 30 33
-show points 350 352
+show points 30 33 350 352
 plot press 5 304
 plot release 5 304
 plot click 5 304
@@ -99,8 +93,7 @@ plot click 200 100
 show state PasteColumn ClipboardFull
 show commands mnuCut mnuCopy mnuPaste Toolbar1 9 10 11
 menu mnuPaste
-show points 97 102
-show points 130 133
+show points 97 102 130 133
 echo --- a double click and Edit Select return to the Marker; Edit Select checked releases the tool buttons
 button Toolbar2 3
 plot dblclick 20 20

@@ -3,10 +3,7 @@ menu mnuNew
 button Toolbar2 6
 button Toolbar2 9
 button Toolbar2 12
-show points 0 2
-show points 1999 2001
-show points 3999 4001
-show points 5998 6000
+show points 0 2 1999 2001 3999 4001 5998 6000
 choose wave.afc
 menu mnuSaveAs
 choose wave.csv
@@ -17,16 +14,13 @@ show windows
 echo --- each file opened back in a window of its own
 choose wave.afc
 menu mnuOpen
-show points 1999 2001
-show points 5998 6000
+show points 1999 2001 5998 6000
 choose wave.csv
 menu mnuOpen
-show points 1999 2001
-show points 5998 6000
+show points 1999 2001 5998 6000
 choose wave.prn
 menu mnuOpen
-show points 1999 2001
-show points 5998 6000
+show points 1999 2001 5998 6000
 show windows
 echo --- Save writes back to the window's own file
 window select wave.csv

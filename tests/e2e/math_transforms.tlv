@@ -7,30 +7,22 @@ menu mnuInvert
 # Columns 1..1 are points 31..63.
 select 1 1
 menu mnuInvert
-show points 30 32
-show points 62 64
+show points 30 32 62 64
 menu mnuInvert
-show points 30 32
-show points 62 64
+show points 30 32 62 64
 menu mnuMirror
-show points 30 32
-show points 62 64
+show points 30 32 62 64
 menu mnuMirror
 # Columns 2..5 run past the end: points 63..99.
 select 2 5
 menu mnuMirror
-show points 62 64
-show points 98 100
+show points 62 64 98 100
 menu mnuMirror
 select 0 5
 menu mnuAbsolute
-show points 0 1
-show points 49 51
-show points 98 100
+show points 0 1 49 51 98 100
 menu mnuExpand
-show points 0 1
-show points 161 163
-show points 16036 16038
+show points 0 1 161 163 16036 16038
 # 9000 points are too many to double.
 menu mnuNew
 menu mnuDc

@@ -6,24 +6,16 @@ click cmdOK
 select 0 0
 menu mnuInvert
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40
 menu mnuMirror
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40
 menu mnuAbsolute
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40
 menu mnuExpand
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40
 menu mnuAdd
 click optWave
 pick cboWaveForm DC
@@ -31,9 +23,7 @@ set txtOffset 1
 click cmdOK
 click cmdOk
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40
 menu mnuSubtract
 click optWave
 pick cboWaveForm DC
@@ -41,9 +31,7 @@ set txtOffset 1
 click cmdOK
 click cmdOk
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40
 menu mnuMultiply
 click optWave
 pick cboWaveForm DC
@@ -51,6 +39,4 @@ set txtOffset 1.5
 click cmdOK
 click cmdOk
 menu mnuUndo
-show points 0 0
-show points 30 31
-show points 39 40
+show points 0 0 30 31 39 40

@@ -77,12 +77,5 @@ spin udnPoint down
 spin udnOffset up
 click cmdOK
 echo a segment of each: Triangle, Ramp, Damped Sine, Exp Rise, Exp Fall, Noise, DC
-show points 0 0
-show points 100 100
-show points 200 200
-show points 300 300
-show points 400 400
-show points 500 500
-show points 600 600
-show points 615 616
+show points 0 0 100 100 200 200 300 300 400 400 500 500 600 600 615 616
 show windows
