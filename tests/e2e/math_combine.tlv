@@ -24,6 +24,7 @@ click cmdOK
 show dialog optWave
 show picture Picture3
 show picture Picture2
+render dialog add.png
 # Redo forgets the standard wave and the result: OK then writes nothing.
 click cmdRedo
 show picture Picture3
