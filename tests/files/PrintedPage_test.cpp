@@ -1,5 +1,4 @@
-// The printed page: the rows Print and Export take, and the page exported as PNG and SVG, which
-// paint as Print does (the printed PDF is the files-print script's).
+// The printed page: the rows Print and Export take, and the PNG and SVG pages, painted as Print does.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -16,9 +15,8 @@ using namespace tlv;
 
 namespace {
 
-// Every 32nd point to the last defined one, and each column's range; values far out of range
-// (an AFC file may hold any finite value) stay on the frame; an empty waveform still gives
-// column 0, at 0 V.
+// Every 32nd point to the last defined one and each column's range, kept on the frame (an AFC file
+// may hold any finite value); an empty waveform still gives column 0, at 0 V.
 TEST(PrintTrace, EveryThirtySecondPointAndEachColumnsRangeClampedToTheFrame)
 {
     Workspace ws;
@@ -40,8 +38,7 @@ TEST(PrintTrace, EveryThirtySecondPointAndEachColumnsRangeClampedToTheFrame)
     EXPECT_EQ(PrintCaptionTopLeft(250), QPointF(kPrintFrameLeft, kPrintPointLabelY + 4 * 250));
 }
 
-// A falling diagonal across the whole frame: plot row 0 (+5 V) at column 0 down to row 304
-// (-5 V) at column 512.
+// A falling diagonal across the frame: row 0 (+5 V) at column 0 down to row 304 (-5 V) at column 512.
 std::vector<double> Diagonal()
 {
     std::vector<double> rows;
@@ -50,8 +47,7 @@ std::vector<double> Diagonal()
     return rows;
 }
 
-// Within a pixel of where a page point lands in the picture: the darkest grey (255 is white)
-// and whether the cyan trace shows.
+// Within a pixel of where a page point lands: the darkest grey (255 is white), and whether cyan shows.
 struct Near {
     int darkest = 255;
     bool trace = false;

@@ -1,5 +1,4 @@
-// Open, Save, Save As and Import through the workspace, with scripted answers, and the recent files
-// list they feed. Filters, messages of unreadable files and the list's order are in the scripts.
+// Open, Save, Save As and Import through the workspace, and the recent files list they feed.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -91,7 +90,8 @@ TEST_F(FileCommandsTest, OpenTakesEveryAfcLengthUpToTheFullBuffer)
     write("empty.afc", AfcBytes({}) + AfcBytes({1.0}));
     write("full.afc", AfcBytes(full));
     write("huge.afc", "", qint64(3) << 30);
-    for (const auto& [name, count] : {std::pair{"empty.afc", 0}, {"full.afc", kMaxPoints}, {"huge.afc", kMaxPoints}}) {
+    for (const auto& [name, count] :
+         {std::pair{"empty.afc", 0}, {"full.afc", kMaxPoints}, {"huge.afc", kMaxPoints}}) {
         open(name);
         EXPECT_EQ(ws.activeWindow()->caption, name);
         EXPECT_EQ(ws.edit.PointCount, count) << name;
@@ -123,7 +123,8 @@ TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
 {
     // Sparse files: the NUL bytes end tokens and take no room on the disk.
     const qint64 limit = static_cast<qint64>(kTableTextLimit);
-    for (const auto& [name, size, tail] : {std::tuple{"whole.csv", limit, "1.5"}, {"over.csv", limit + 1, "1.25"}}) {
+    for (const auto& [name, size, tail] :
+         {std::tuple{"whole.csv", limit, "1.5"}, {"over.csv", limit + 1, "1.25"}}) {
         write(name, "0.5\n", size - static_cast<qint64>(qstrlen(tail)));
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::Append));

@@ -1,5 +1,4 @@
-// The AFC and table formats on their own: reading rules and the edges of the table layout (the
-// round trip through each is the files-roundtrip script's).
+// The AFC and table formats on their own: reading rules and the edges of the table layout.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -49,7 +48,8 @@ TEST(AfcFormat, ReadsWholeFiniteRecordsUpToTheFirstExactEndRecord)
         {Records({998.99994f, 999}), {998.99994f}, true, 0},  // 999.0 must match exactly
         {Records({1, 2, 3}) + std::string("\x00\xC0", 2), {1, 2, 3}, false, 0},
         {std::string("\x01\x02\x03", 3), {}, false, 0}, {Records({1, kNan, 2, 999}), {}, false, 2},
-        {Records({-kInf}), {}, false, 1}, {Records({kInf}), {}, false, 1}, {Records({1, 999, kNan}), {1}, true, 0},
+        {Records({-kInf}), {}, false, 1}, {Records({kInf}), {}, false, 1},
+        {Records({1, 999, kNan}), {1}, true, 0},
     };
     for (const auto& c : cases) {
         const AfcContent content = ParseAfc(c.bytes);

@@ -1,5 +1,4 @@
-// Import Waveform: the layouts of text tables, audio and MATLAB files it reads, the fitting of
-// length and level, and the dialog's OK and Cancel on the document.
+// Import Waveform: text tables, audio and MATLAB files, the fitting of length and level, the dialog.
 #include <gtest/gtest.h>
 
 #include <QFile>

@@ -1,5 +1,4 @@
-// The plain-file rule and the whole-or-nothing write that every open and save goes through (through
-// the program: the fifos, devices and disk-full scripts).
+// The plain-file rule and the whole-or-nothing write that every open and save goes through.
 #include <gtest/gtest.h>
 
 #include <QDir>

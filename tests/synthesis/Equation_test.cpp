@@ -1,5 +1,4 @@
-// The equation: its reading, its values, and the Equation dialog that writes them (its controls,
-// first texts and a first segment are in the equation script).
+// The equation: its reading, its values, and the Equation dialog that writes them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -69,8 +68,7 @@ TEST(Equation, NoiseDrawsAnewAtEveryPointWithinMinusOneToOne)
               (std::vector<double>{-1.0, -0.5, 0.0, 1.0 - 0x1.0p-52}));
 }
 
-// A text that cannot be read is refused with its position, a value that is no number with the
-// first point that gives none.
+// Unreadable text is refused with its position, a value that is no number with its first point.
 TEST(Equation, RefusalsNameWhereTheyHappen)
 {
     const struct {

@@ -1,5 +1,4 @@
-// The segments of each shape: their formulas where the segments scripts do not reach them, the
-// New Segment dialog's boxes and what the generators write.
+// Segments: the shapes' formulas, the New Segment dialog's boxes and what the generators write.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -268,8 +267,7 @@ TEST_F(NewSegment, NoiseIsUniformAndIndependent)
     EXPECT_NE(Point(2000) + Point(2001) + Point(2002), first);
 }
 
-// Each preview reads the same boxes as its writing twin and yields the same values, except
-// that the damping is a tenth of the typed one.
+// Each preview reads its writing twin's boxes and gives its values, the damping a tenth of the typed one.
 TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
 {
     const std::pair<const char*, const char*> boxes[] = {{"txtPoint", "700"}, {"txtCycles", "3"},

@@ -1,5 +1,4 @@
-// The combine dialogs beyond what the math_combine and math_undo
-// scripts show: the selection's edges, a full buffer, clipping, and closing without a result.
+// The combine dialogs: the selection's edges, a full buffer, clipping, and closing without a result.
 #include <gtest/gtest.h>
 
 #include "model/ScriptedPrompter.h"
@@ -25,8 +24,7 @@ protected:
         });
     }
 
-    // A waveform of count points at volts, in place of the last one, with columns from..to
-    // selected.
+    // A waveform of count points at volts, in place of the last one, with columns from..to selected.
     void Prepare(int count, double volts, int from, int to)
     {
         EditTransaction(ws, EditTransaction::Closing::Redraw).ClearEditBuffer();
@@ -35,8 +33,7 @@ protected:
         ws.edit.SelEndX = static_cast<int16_t>(to);
     }
 
-    // A combine dialog as the Math menu opens it, with the pending flag set, and a DC standard
-    // wave at offset chosen unless offset is null.
+    // A combine dialog as the Math menu opens it, with DC at offset chosen unless offset is null.
     std::unique_ptr<CombineForm> Open(Op operation, const char* offset)
     {
         ws.seg.AddPending = operation == Op::Add;

@@ -17,8 +17,7 @@
 using namespace tlv;
 using tlv::test::Messages;
 
-// The New Segment and combine forms shown as real dialogs: what only their widgets' focus and keys
-// decide, and the combine pictures' traces (what those hold is in the math scripts).
+// The New Segment and combine forms as real dialogs: focus, keys, the close box and the pictures.
 class SynthesisDialogsTest : public QObject {
     Q_OBJECT
 
