@@ -1,10 +1,7 @@
-// The printed page: the rows Print and Export take, and the page exported as PNG and SVG, which
-// paint as Print does. The printed PDF's size, its labels and caption are checked by the
-// files-print script, Cancel by files-errors, a print to a FIFO by the fifos script.
+// The printed page: the rows Print and Export take, and the PNG and SVG pages, painted as Print does.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -18,15 +15,8 @@ using namespace tlv;
 
 namespace {
 
-TEST(PrintLayout, TheCaptionStandsThreeEmptyLinesBelowThePointLabels)
-{
-    // The point labels' own line, then three empty ones.
-    EXPECT_EQ(PrintCaptionTopLeft(250), QPointF(kPrintFrameLeft, kPrintPointLabelY + 4 * 250));
-}
-
-// Every 32nd point to the last defined one, and each column's range; values far out of range
-// (an AFC file may hold any finite value) stay on the frame; an empty waveform still gives
-// column 0, at 0 V.
+// Every 32nd point to the last defined one and each column's range, kept on the frame (an AFC file
+// may hold any finite value); an empty waveform still gives column 0, at 0 V.
 TEST(PrintTrace, EveryThirtySecondPointAndEachColumnsRangeClampedToTheFrame)
 {
     Workspace ws;
@@ -44,10 +34,11 @@ TEST(PrintTrace, EveryThirtySecondPointAndEachColumnsRangeClampedToTheFrame)
     EXPECT_EQ(trace.ranges[1].top, kPlotHeight);
     test::FillWaveform(ws, std::vector<double>(kLastPoint, 1.0));
     EXPECT_EQ(PrintTraceOf(ws).rows, std::vector<double>(512, MillivoltsToPlotY(1000)));  // columns 0..511
+    // The caption stands below the point labels' own line and three empty ones.
+    EXPECT_EQ(PrintCaptionTopLeft(250), QPointF(kPrintFrameLeft, kPrintPointLabelY + 4 * 250));
 }
 
-// A falling diagonal across the whole frame: plot row 0 (+5 V) at column 0 down to row 304
-// (-5 V) at column 512.
+// A falling diagonal across the frame: row 0 (+5 V) at column 0 down to row 304 (-5 V) at column 512.
 std::vector<double> Diagonal()
 {
     std::vector<double> rows;
@@ -56,8 +47,7 @@ std::vector<double> Diagonal()
     return rows;
 }
 
-// Within a pixel of where a page point lands in the picture: the darkest grey (255 is white)
-// and whether the cyan trace shows.
+// Within a pixel of where a page point lands: the darkest grey (255 is white), and whether cyan shows.
 struct Near {
     int darkest = 255;
     bool trace = false;

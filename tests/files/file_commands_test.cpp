@@ -1,6 +1,4 @@
-// Open, Save, Save As and Import through the workspace, with scripted answers. The dialogs' filters
-// are in the files-roundtrip script; the messages of files that cannot be read or written, and
-// what a failed save leaves, in the files-errors, fifos, devices and disk-full scripts.
+// Open, Save, Save As and Import through the workspace, and the recent files list they feed.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -10,6 +8,7 @@
 #include "files/AfcFormat.h"
 #include "files/FileCommands.h"
 #include "files/TableFormat.h"
+#include "model/RecentFiles.h"
 #include "model/ScriptedPrompter.h"
 #include "support/Prompts.h"
 
@@ -18,8 +17,7 @@ using tlv::test::FillWaveform;
 using tlv::test::Prompts;
 
 namespace {
-const QString kOverwrite =
-    "message TLV | File name existence. Save overwrite.... ? | Yes No | information";
+const QString kOverwrite = "message TLV | File name existence. Save overwrite.... ? | Yes No | information";
 
 class FileCommandsTest : public ::testing::Test {
 protected:
@@ -39,26 +37,13 @@ protected:
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
     }
-    void open(const QString& name)
+    // Runs a File command whose file dialog picks name.
+    void pick(void (FileCommands::*command)(), const QString& name)
     {
         prompter.queueChoice(path(name));
-        files.Open();
+        (files.*command)();
     }
-    void import(const QString& name)
-    {
-        prompter.queueChoice(path(name));
-        files.Import();
-    }
-    void saveAs(const QString& name)
-    {
-        prompter.queueChoice(path(name));
-        files.SaveAs();
-    }
-    void newWaveform(const std::vector<double>& volts)
-    {
-        ws.New();
-        FillWaveform(ws, volts);
-    }
+    void open(const QString& name) { pick(&FileCommands::Open, name); }
     QString text(int i) const { return QString::fromStdString(ws.edit.WaveText[i]); }
     // The active document as "caption: the texts of its points", marked when it counts as changed.
     std::string shown()
@@ -105,12 +90,12 @@ TEST_F(FileCommandsTest, OpenTakesEveryAfcLengthUpToTheFullBuffer)
     write("empty.afc", AfcBytes({}) + AfcBytes({1.0}));
     write("full.afc", AfcBytes(full));
     write("huge.afc", "", qint64(3) << 30);
-    const std::pair<QString, int> counts[] = {{"empty.afc", 0}, {"full.afc", kMaxPoints}, {"huge.afc", kMaxPoints}};
-    for (const auto& [name, count] : counts) {
+    for (const auto& [name, count] :
+         {std::pair{"empty.afc", 0}, {"full.afc", kMaxPoints}, {"huge.afc", kMaxPoints}}) {
         open(name);
         EXPECT_EQ(ws.activeWindow()->caption, name);
-        EXPECT_EQ(ws.edit.PointCount, count) << name.toStdString();
-        EXPECT_FALSE(ws.ActiveDocumentChanged()) << name.toStdString();
+        EXPECT_EQ(ws.edit.PointCount, count) << name;
+        EXPECT_FALSE(ws.ActiveDocumentChanged()) << name;
     }
     EXPECT_TRUE(ws.edit.PointDefined[kLastPoint]);
     EXPECT_EQ(text(kLastPoint), "+0.000000E+00");
@@ -128,7 +113,7 @@ TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
     // Open shows the wait window only for a long table (the files-errors script); Import always.
     EXPECT_EQ(prompter.shown.count("wait shown"), 0);
     write("mixed.txt", "Time, Volts\r0,1\r1\t-2\r3");
-    import("mixed.txt");
+    pick(&FileCommands::Import, "mixed.txt");
     EXPECT_EQ(shown(), "mixed.txt: +1.000000E+00 -2.000000E+00 +3.000000E+00");
     EXPECT_EQ(prompter.shown.count("wait shown"), 1);
     EXPECT_EQ(prompter.shown.count("wait closed"), 1);
@@ -137,19 +122,18 @@ TEST_F(FileCommandsTest, TablesReadByExtensionAndImportTakesEitherSeparator)
 TEST_F(FileCommandsTest, ATableIsReadNoFurtherThanItsLimitAndSaysSo)
 {
     // Sparse files: the NUL bytes end tokens and take no room on the disk.
-    auto table = [&](const QString& name, qint64 size, const std::string& tail) {
-        write(name, "0.5\n", size - static_cast<qint64>(tail.size()));
+    const qint64 limit = static_cast<qint64>(kTableTextLimit);
+    for (const auto& [name, size, tail] :
+         {std::tuple{"whole.csv", limit, "1.5"}, {"over.csv", limit + 1, "1.25"}}) {
+        write(name, "0.5\n", size - static_cast<qint64>(qstrlen(tail)));
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::Append));
-        file.write(tail.data(), static_cast<qint64>(tail.size()));
-    };
-    const qint64 limit = static_cast<qint64>(kTableTextLimit);
-    table("whole.csv", limit, "1.5");  // the last value ends with the text, at the limit
-    table("over.csv", limit + 1, "1.25");  // the limit cuts the last token
-    open("whole.csv");
+        file.write(tail);
+    }
+    open("whole.csv");  // the last value ends with the text, at the limit
     EXPECT_EQ(shown(), "whole.csv: +5.000000E-01 +1.500000E+00");
     EXPECT_TRUE(prompter.shown.filter("message").isEmpty());
-    open("over.csv");
+    open("over.csv");  // the limit cuts the last token
     EXPECT_EQ(shown(), "over.csv: +5.000000E-01");
     // The wait window closes before the message says why the reading stopped.
     ASSERT_GE(prompter.shown.size(), 2);
@@ -182,10 +166,13 @@ TEST(FileKinds, SaveGoesToSaveAsUnlessTheCaptionNamesAKnownFile)
     EXPECT_EQ(KindOfPath("/x/y.afc.bak"), FileKind::Other);
 }
 
-TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
+TEST_F(FileCommandsTest, SaveAndTheCloseQuestionsYesWriteTheActiveDocumentToItsOwnFile)
 {
+    Commands commands(ws, dir.path());
+    RegisterFileCommands(ws, commands);
     write("a.csv", TableBytes({1.0}, ','));
     write("b.afc", AfcBytes({2.0}));
+    write("c.prn", TableBytes({1.0}, '\t'));
     open("a.csv");
     DocumentWindow* a = ws.activeWindow();
     open("b.afc");
@@ -198,13 +185,7 @@ TEST_F(FileCommandsTest, SaveWritesTheActiveDocumentToItsOwnFile)
     EXPECT_EQ(read("a.csv"), TableBytes({1.0, -0.5}, ','));
     EXPECT_EQ(read("b.afc"), AfcBytes({2.0}));
     EXPECT_FALSE(ws.ActiveDocumentChanged());
-}
 
-TEST_F(FileCommandsTest, TheCloseQuestionsYesSavesToTheWindowsFile)
-{
-    Commands commands(ws, dir.path());
-    RegisterFileCommands(ws, commands);
-    write("c.prn", TableBytes({1.0}, '\t'));
     open("c.prn");
     FillWaveform(ws, {3.0, 4.0});
     prompter.shown.clear();
@@ -214,23 +195,23 @@ TEST_F(FileCommandsTest, TheCloseQuestionsYesSavesToTheWindowsFile)
     EXPECT_EQ(Prompts(prompter.shown),
               QStringList({"message TLV | Save changes to c.prn? | Yes No Cancel | information", kOverwrite}));
     EXPECT_EQ(read("c.prn"), TableBytes({3.0, 4.0}, '\t'));
-    EXPECT_TRUE(ws.windows().empty());
+    EXPECT_EQ(ws.windows().size(), 2u);
 }
 
-// The window's caption after a declined or failed save, and a new file's lack of a question, are
-// in the close-keeps-unsaved and recent scripts.
+// The caption after a declined or failed save, and a new file's lack of a question, are in scripts.
 TEST_F(FileCommandsTest, TheOverwriteQuestionGuardsAnExistingFile)
 {
     write("old.afc", "keep");
-    newWaveform({1.0});
-    saveAs("old.afc");  // No is the safe answer
+    ws.New();
+    FillWaveform(ws, {1.0});
+    pick(&FileCommands::SaveAs, "old.afc");  // No is the safe answer
     EXPECT_EQ(Prompts(prompter.shown).last(), kOverwrite);
     EXPECT_TRUE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), "keep");
     EXPECT_EQ(shown(), "Untitled Waveform Data 1: +1.000000E+00 (changed)");
 
     prompter.queueAnswer("yes");
-    saveAs("old.afc");
+    pick(&FileCommands::SaveAs, "old.afc");
     EXPECT_FALSE(ws.file.SaveDeclined);
     EXPECT_EQ(read("old.afc"), AfcBytes({1.0}));
     EXPECT_EQ(ws.activeSlot()->title, "old.afc");
@@ -239,12 +220,66 @@ TEST_F(FileCommandsTest, TheOverwriteQuestionGuardsAnExistingFile)
 
 TEST_F(FileCommandsTest, WritersRaiseValuesBelowMinusFiveVolts)
 {
-    newWaveform({-5.2, 5.2, -4.0});
-    saveAs("floor.afc");
+    ws.New();
+    FillWaveform(ws, {-5.2, 5.2, -4.0});
+    pick(&FileCommands::SaveAs, "floor.afc");
     EXPECT_EQ(read("floor.afc"), AfcBytes({-5.0, 5.2, -4.0}));
     EXPECT_EQ(shown(), "floor.afc: -5 +5.200000E+00 -4.000000E+00");
-
     FillWaveform(ws, {-6.0, 1.0});
-    saveAs("floor.csv");
+    pick(&FileCommands::SaveAs, "floor.csv");
     EXPECT_EQ(read("floor.csv"), TableBytes({-5.0, 1.0}, ','));
+}
+
+TEST_F(FileCommandsTest, RecentFilesReadOnlyWhatAListCanHoldAndReportFailures)
+{
+    write("recent-files", "/w/a.afc\n\n  /w/b.afc  \n/w/a.afc\n/w/c.afc\n/w/d.afc\n/w/e.afc\n");
+    RecentFiles list;
+    EXPECT_EQ(list.load(path("recent-files")), "");
+    EXPECT_EQ(list.paths(), (QStringList{"/w/a.afc", "/w/b.afc", "/w/c.afc", "/w/d.afc"}));
+    // A name with a line break cannot be one line of the file: it is not listed.
+    list.add("/w/two\nlines.afc");
+    EXPECT_EQ(list.paths().size(), 4);
+    EXPECT_EQ(list.paths().first(), "/w/a.afc");
+
+    RecentFiles unwritable;
+    unwritable.load("/proc/tolvenar-no/recent-files");
+    EXPECT_NE(unwritable.add("/w/a.afc"), "");
+    EXPECT_EQ(unwritable.paths(), QStringList{"/w/a.afc"});  // still listed for this run
+    RecentFiles unreadable;
+    EXPECT_NE(unreadable.load(dir.path()), "");  // a folder where the file should be
+    EXPECT_TRUE(unreadable.paths().isEmpty());
+}
+
+// Through a link only a list of absolute paths within 64 KiB is replaced.
+TEST_F(FileCommandsTest, ARecentFilesLinkIsWrittenThroughOnlyToAList)
+{
+    ASSERT_TRUE(QFile::link(path("target"), path("recent-files")));
+    const std::string full = std::string(64 * 1024 - 1, '/') + '\n';
+    for (const auto& [held, written] :
+         {std::pair{std::string("/w/a.afc\n\n  /w/b.afc \n"), true}, {full, true}, {full + '/', false},
+          {std::string("/w/a.afc\nb.afc\n"), false}}) {
+        write("target", held);
+        RecentFiles list;
+        list.load(path("recent-files"));
+        EXPECT_EQ(list.add("/w/new.afc"),
+                  written ? "" : "it leads to " + path("target") + ", which is not a recent files list");
+        EXPECT_EQ(read("target"), written ? (list.paths().join('\n') + '\n').toStdString() : held);
+        EXPECT_EQ(QFile::symLinkTarget(path("recent-files")), path("target"));
+    }
+}
+
+// Saved files and the user's configuration folder are in the recent end-to-end script.
+TEST_F(FileCommandsTest, OpenedFilesAreListedAsRecentImportedAndRefusedOnesAreNot)
+{
+    ws.file.Recent.load(path("config/recent-files"));
+    write("a.afc", AfcBytes({1.0}));
+    write("b.afc", AfcBytes({2.0}));
+    write("c.csv", "0,1.5\r\n");
+    open("a.afc");
+    files.OpenFile(dir.path() + "/./b.afc");  // listed under its clean name
+    files.OpenFile(path("missing.afc"));  // refused: no window
+    files.OpenFile(path("notes.txt"));    // refused by its extension
+    pick(&FileCommands::Import, "c.csv");
+    EXPECT_EQ(ws.windows().size(), 3u);
+    EXPECT_EQ(ws.file.Recent.paths(), (QStringList{path("b.afc"), path("a.afc")}));
 }

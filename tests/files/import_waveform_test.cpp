@@ -1,5 +1,4 @@
-// Import Waveform: the layouts of text tables, audio and MATLAB files it reads, the fitting of
-// length and level, and the dialog's OK and Cancel on the document.
+// Import Waveform: text tables, audio and MATLAB files, the fitting of length and level, the dialog.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -12,7 +11,6 @@
 #include "files/ImportWaveformForm.h"
 #include "files/Resampler.h"
 #include "model/ScriptedPrompter.h"
-#include "model/Workspace.h"
 #include "support/Prompts.h"
 
 using namespace tlv;
@@ -29,14 +27,16 @@ protected:
         file.write(bytes);
         return file.fileName();
     }
-    // The whole channel as ReadSource streams it.
-    static std::vector<double> ReadAll(const SourceInfo& info, int channel, QString& error)
+    // The whole channel as ReadSource streams it, which must end with the error given.
+    static std::vector<double> ReadAll(const SourceInfo& info, int channel, const QString& expected = "")
     {
         std::vector<double> all;
+        QString error;
         ReadSource(info, channel, [&](std::span<const double> in) {
             all.insert(all.end(), in.begin(), in.end());
             return true;
         }, [](double) { return true; }, error);
+        EXPECT_EQ(error, expected);
         return all;
     }
     SourceInfo inspect(const QString& path)
@@ -51,6 +51,28 @@ protected:
         QString error;
         EXPECT_FALSE(InspectSource(path, error));
         return error;
+    }
+    // A MAT file holding a 4 x 1 vector v, a 3 x 2 matrix m and the text s, or the text alone.
+    QString writeMat(const QString& name, mat_ft version, bool textOnly = false)
+    {
+        const QString path = dir.filePath(name);
+        mat_t* mat = Mat_CreateVer(QFile::encodeName(path).constData(), nullptr, version);
+        EXPECT_TRUE(mat);
+        double vector[] = {1, 2, 3, 4}, matrix[] = {1, 2, 3, -1, -2, -3};
+        char text[] = "abc";
+        size_t vectorDims[] = {4, 1}, matrixDims[] = {3, 2}, textDims[] = {1, 3};
+        for (auto [name, type, data_type, dims, data] :
+             {std::tuple{"v", MAT_C_DOUBLE, MAT_T_DOUBLE, vectorDims, static_cast<void*>(vector)},
+              std::tuple{"m", MAT_C_DOUBLE, MAT_T_DOUBLE, matrixDims, static_cast<void*>(matrix)},
+              std::tuple{"s", MAT_C_CHAR, MAT_T_UINT8, textDims, static_cast<void*>(text)}}) {
+            if (textOnly && type != MAT_C_CHAR)
+                continue;
+            matvar_t* var = Mat_VarCreate(name, type, data_type, 2, dims, data, 0);
+            Mat_VarWrite(mat, var, MAT_COMPRESSION_NONE);
+            Mat_VarFree(var);
+        }
+        Mat_Close(mat);
+        return path;
     }
 
     QTemporaryDir dir;
@@ -85,9 +107,7 @@ TEST_F(ImportWaveformTest, TextLayoutsSkipTheirHeadersAndOfferTheFirstColumnThat
         EXPECT_EQ(info.defaultChannel, layout.channel);
         EXPECT_EQ(info.skippedLines.size(), layout.skipped);
         EXPECT_EQ(info.count, static_cast<long long>(layout.values.size()));
-        QString error;
-        EXPECT_EQ(ReadAll(info, info.defaultChannel, error), layout.values);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        EXPECT_EQ(ReadAll(info, info.defaultChannel), layout.values);
     }
 }
 
@@ -99,27 +119,22 @@ TEST_F(ImportWaveformTest, BadSourcesAreRefusedWithWhatWasSeen)
     EXPECT_EQ(refusal(write("junk.bin", QByteArray("1,2\n\0\x01", 6))),
               "junk.bin is neither a text table, nor an audio file, nor a MATLAB file.");
     EXPECT_TRUE(refusal(write("bad.wav", "RIFF\x10\0\0\0WAVEjunk")).startsWith("Cannot read bad.wav as audio: "));
-
-    const SourceInfo info = inspect(write("short.csv", "t,a,b\n0,1,2\n1,1,2\n2,1,2\n3,1\n"));
-    QString error;
-    ReadAll(info, 2, error);
-    EXPECT_EQ(error.toStdString(), "Line 5 of short.csv has no number in column 3 (b).");
+    EXPECT_EQ(refusal(writeMat("text.mat", MAT_FT_MAT5, true)), "text.mat holds no real numeric vector or matrix.");
+    ReadAll(inspect(write("short.csv", "t,a,b\n0,1,2\n1,1,2\n2,1,2\n3,1\n")), 2,
+            "Line 5 of short.csv has no number in column 3 (b).");
 }
 
 TEST_F(ImportWaveformTest, AudioOfEverySampleFormatReachesFullScaleAtFiveVolts)
 {
-    const int formats[] = {SF_FORMAT_WAV | SF_FORMAT_PCM_U8,  SF_FORMAT_WAV | SF_FORMAT_PCM_16,
-                           SF_FORMAT_WAV | SF_FORMAT_PCM_24,  SF_FORMAT_WAV | SF_FORMAT_PCM_32,
-                           SF_FORMAT_WAV | SF_FORMAT_FLOAT,   SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
+    const int formats[] = {SF_FORMAT_WAV | SF_FORMAT_PCM_U8, SF_FORMAT_WAV | SF_FORMAT_PCM_16,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_24, SF_FORMAT_WAV | SF_FORMAT_PCM_32,
+                           SF_FORMAT_WAV | SF_FORMAT_FLOAT, SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
                            SF_FORMAT_AIFF | SF_FORMAT_PCM_16};
     const double frames[][2] = {{0.5, -0.25}, {-1.0, 0.75}, {0.0, 0.5}};
     for (int format : formats) {
         SCOPED_TRACE(format);
         const QString path = dir.filePath(QString("tone%1").arg(format));
-        SF_INFO sf{};
-        sf.channels = 2;
-        sf.samplerate = 8000;
-        sf.format = format;
+        SF_INFO sf{0, 8000, 2, format, 0, 0};  // two channels at 8 kHz
         SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &sf);
         ASSERT_TRUE(file) << sf_strerror(nullptr);
         sf_writef_double(file, &frames[0][0], 3);
@@ -129,8 +144,7 @@ TEST_F(ImportWaveformTest, AudioOfEverySampleFormatReachesFullScaleAtFiveVolts)
         EXPECT_EQ(info.kind, SourceKind::Audio);
         EXPECT_EQ(info.channels, QStringList({"Left", "Right"}));
         EXPECT_EQ(info.count, 3);
-        QString error;
-        const std::vector<double> right = ReadAll(info, 1, error);
+        const std::vector<double> right = ReadAll(info, 1);
         ASSERT_EQ(right.size(), 3u);
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(right[size_t(i)], frames[i][1] * 5, 0.05) << i;  // 8 bits are coarse
@@ -141,39 +155,13 @@ TEST_F(ImportWaveformTest, MatFilesOfBothVersionsOfferEveryNumericColumn)
 {
     for (mat_ft version : {MAT_FT_MAT5, MAT_FT_MAT73}) {
         SCOPED_TRACE(version);
-        const QString path = dir.filePath(QString("v%1.mat").arg(version));
-        mat_t* mat = Mat_CreateVer(QFile::encodeName(path).constData(), nullptr, version);
-        ASSERT_TRUE(mat);
-        double vector[] = {1, 2, 3, 4}, matrix[] = {1, 2, 3, -1, -2, -3};
-        char text[] = "abc";
-        size_t vectorDims[] = {4, 1}, matrixDims[] = {3, 2}, textDims[] = {1, 3};
-        for (auto [name, type, data_type, dims, data] :
-             {std::tuple{"v", MAT_C_DOUBLE, MAT_T_DOUBLE, vectorDims, static_cast<void*>(vector)},
-              std::tuple{"m", MAT_C_DOUBLE, MAT_T_DOUBLE, matrixDims, static_cast<void*>(matrix)},
-              std::tuple{"s", MAT_C_CHAR, MAT_T_UINT8, textDims, static_cast<void*>(text)}}) {
-            matvar_t* var = Mat_VarCreate(name, type, data_type, 2, dims, data, 0);
-            Mat_VarWrite(mat, var, MAT_COMPRESSION_NONE);
-            Mat_VarFree(var);
-        }
-        Mat_Close(mat);
-
-        const SourceInfo info = inspect(path);
+        const SourceInfo info = inspect(writeMat(QString("v%1.mat").arg(version), version));
         EXPECT_EQ(info.kind, SourceKind::Mat);
         QStringList channels = info.channels;
         channels.sort();  // a 7.3 file lists its variables by name
         EXPECT_EQ(channels, QStringList({"m(:,1)", "m(:,2)", "v"}));
-        QString error;
-        EXPECT_EQ(ReadAll(info, int(info.channels.indexOf("m(:,2)")), error), std::vector<double>({-1, -2, -3}));
+        EXPECT_EQ(ReadAll(info, int(info.channels.indexOf("m(:,2)"))), std::vector<double>({-1, -2, -3}));
     }
-    const QString textOnly = dir.filePath("text.mat");
-    mat_t* mat = Mat_CreateVer(QFile::encodeName(textOnly).constData(), nullptr, MAT_FT_MAT5);
-    char text[] = "abc";
-    size_t dims[] = {1, 3};
-    matvar_t* var = Mat_VarCreate("s", MAT_C_CHAR, MAT_T_UINT8, 2, dims, text, 0);
-    Mat_VarWrite(mat, var, MAT_COMPRESSION_NONE);
-    Mat_VarFree(var);
-    Mat_Close(mat);
-    EXPECT_EQ(refusal(textOnly), "text.mat holds no real numeric vector or matrix.");
 }
 
 TEST(Resampler, KeepsWhatFitsBelowTheNewNyquistAndRemovesWhatLiesAbove)
@@ -233,21 +221,25 @@ TEST_F(ImportWaveformTest, OkAppendsAsOneEditAndEveryRefusalLeavesTheDocumentAlo
     EXPECT_TRUE(prompter.shown.contains("download shown"));
     EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | 2 points were clipped to +/-5 V."});
 
-    const auto refused = [&](std::function<void(ImportWaveformForm&)> input, const QString& message) {
+    const QString points = "The points must be a whole number from 1 to 16383.";
+    const QString levels =
+        "The level boxes must be numbers: a peak-to-peak span from 0 to 10 V, an offset from -5 to +5 V.";
+    const struct {
+        const char *option, *box, *typed;
+        QString message;
+    } refusals[] = {{"optResample", "txtPoints", "0", points}, {"optResample", "txtPoints", "16384", points},
+                    {"optResample", "txtPoints", "16376", "Shortage Editing Space "},
+                    {"optPeak", "txtPeak", "10.5", levels}};
+    for (const auto& r : refusals) {
         prompter.shown.clear();
         ImportWaveformForm form(ws, info);
-        input(form);
+        form.click(r.option);
+        form.type(r.box, r.typed);
         form.click("cmdOK");
-        EXPECT_FALSE(form.isClosed()) << message.toStdString();
-        EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | " + message});
-        EXPECT_EQ(ws.edit.PointCount, 8) << message.toStdString();
-    };
-    const QString points = "The points must be a whole number from 1 to 16383.";
-    refused([](auto& f) { f.click("optResample"); f.type("txtPoints", "0"); }, points);
-    refused([](auto& f) { f.click("optResample"); f.type("txtPoints", "16384"); }, points);
-    refused([](auto& f) { f.click("optResample"); f.type("txtPoints", "16376"); }, "Shortage Editing Space ");
-    refused([](auto& f) { f.click("optPeak"); f.type("txtPeak", "10.5"); },
-            "The level boxes must be numbers: a peak-to-peak span from 0 to 10 V, an offset from -5 to +5 V.");
+        EXPECT_FALSE(form.isClosed()) << r.typed;
+        EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | " + r.message});
+        EXPECT_EQ(ws.edit.PointCount, 8) << r.typed;
+    }
 
     ImportWaveformForm fits(ws, info);
     fits.click("optResample");

@@ -1,6 +1,4 @@
-// The equation: its reading, its values, and the Equation dialog that writes them. The dialog's
-// controls and first texts, its refusal of a point without a number and a first segment are in the
-// equation end-to-end script.
+// The equation: its reading, its values, and the Equation dialog that writes them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -46,11 +44,9 @@ TEST(Equation, VariablesConstantsAndFunctions)
     } cases[] = {
         {"n", 5, 4, 4}, {"N", 4, 3, 4}, {"t", 8, 2, 0.25}, {"pi", 1, 0, M_PI}, {"n < 2 ? 1 : -1", 4, 2, -1},
         {"sin(pi/2) + cos(0) + tan(pi/4)", 1, 0, 3}, {"log(e*e)", 1, 0, 2},
-        {"exp(1) - e + sqrt(4) + abs(-1.5) + sawtooth(0.75)", 1, 0, 4},
-        {"min(3, -2, 4) + max(1, 2)", 1, 0, 0}, {"floor(-0.5) + floor(2.5)", 1, 0, 1},
-        {"sign(-3) + 2*sign(0) + 4*sign(2)", 1, 0, 3},
-        {"triangle(0.25) + triangle(0.5) - triangle(0.75)", 1, 0, 2},
-        {"square(0.49999) - square(0.5) + square(1)", 1, 0, 3},
+        {"exp(1) - e + sqrt(4) + abs(-1.5) + sawtooth(0.75)", 1, 0, 4}, {"floor(-0.5) + floor(2.5)", 1, 0, 1},
+        {"sign(-3) + 2*sign(0) + 4*sign(2)", 1, 0, 3}, {"square(0.49999) - square(0.5) + square(1)", 1, 0, 3},
+        {"triangle(0.25) + triangle(0.5) - triangle(0.75)", 1, 0, 2}, {"min(3, -2, 4) + max(1, 2)", 1, 0, 0},
         // The periodic functions start their period where the shapes of the same name do (a
         // sawtooth where a Ramp does), and negative arguments continue the period.
         {"square(0)", 1, 0, 1}, {"triangle(0)", 1, 0, 0}, {"sawtooth(0)", 1, 0, -1}, {"sawtooth(1)", 1, 0, -1},
@@ -72,8 +68,7 @@ TEST(Equation, NoiseDrawsAnewAtEveryPointWithinMinusOneToOne)
               (std::vector<double>{-1.0, -0.5, 0.0, 1.0 - 0x1.0p-52}));
 }
 
-// A text that cannot be read is refused with its position, a value that is no number with the
-// first point that gives none.
+// Unreadable text is refused with its position, a value that is no number with its first point.
 TEST(Equation, RefusalsNameWhereTheyHappen)
 {
     const struct {
@@ -89,10 +84,10 @@ TEST(Equation, RefusalsNameWhereTheyHappen)
         {"foo(t)", "cannot be read: Unexpected token \"foo\" at position 0", 0, -1},
         {"", "cannot be read: Expression is empty", -1, -1},
         {"1/0", "gives no number at n = 0", -1, 0}, {"log(-1)", "gives no number at n = 0", -1, 0},
-        {"1/(n - 700)", "gives no number at n = 700", -1, 700},
         {"exp(n)", "gives no number at n = 710", -1, 710},  // e^710 overflows a double
-        {"square(1/(999 - n))", "gives no number at n = 999", -1, 999},
+        {"1/(n - 700)", "gives no number at n = 700", -1, 700},
         {"triangle(1/(n - 3))", "gives no number at n = 3", -1, 3},
+        {"square(1/(999 - n))", "gives no number at n = 999", -1, 999},
         {"sawtooth(1/(n - 4))", "gives no number at n = 4", -1, 4},
     };
     for (const auto& c : cases) {
@@ -183,15 +178,8 @@ TEST_F(EquationDialog, RefusedBoxesChangeNothing)
     }
 }
 
-// One point is the Clipped test's; the room check is NewSegment's, through the same append.
-TEST_F(EquationDialog, TheMostPointsFillAnEmptyDocument)
-{
-    Ok("-1", "16383");
-    EXPECT_EQ(ws.edit.PointCount, 16383);
-    EXPECT_EQ(ws.edit.WaveText.value(16382), -1.0);
-}
-
-TEST_F(EquationDialog, BoxesAreKeptForTheRunByCancelAndOk)
+// The room check is NewSegment's, through the same append.
+TEST_F(EquationDialog, BoxesAreKeptForTheRunByCancelAndOkAndTheMostPointsFillAnEmptyDocument)
 {
     EquationForm first(ws);
     first.type("txtExpression", "3*triangle(2*t)");
@@ -199,10 +187,12 @@ TEST_F(EquationDialog, BoxesAreKeptForTheRunByCancelAndOk)
     first.click("cmdCancel");
     EXPECT_EQ(ws.edit.PointCount, 0);
     EXPECT_EQ(EquationForm(ws).control("txtPoint")->text, "700");
-    Ok("sawtooth(t)", "10");
+    Ok("-1", "16383");
+    EXPECT_EQ(ws.edit.PointCount, 16383);
+    EXPECT_EQ(ws.edit.WaveText.value(16382), -1.0);
     EquationForm third(ws);
-    EXPECT_EQ(third.control("txtExpression")->text, "sawtooth(t)");
-    EXPECT_EQ(third.control("txtPoint")->text, "10");
+    EXPECT_EQ(third.control("txtExpression")->text, "-1");
+    EXPECT_EQ(third.control("txtPoint")->text, "16383");
 }
 
 TEST_F(EquationDialog, PreviewFollowsTheBoxes)

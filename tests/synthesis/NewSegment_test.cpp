@@ -1,22 +1,88 @@
-// The segments of each shape: the New Segment dialog's boxes and what the generators write.
-// The fields each shape shows, Default, the up-downs, Cancel, the other cases of the checks and
-// the values of each shape are in the segments_dialog, segments_values and segments_toolbar
-// end-to-end scripts.
+// Segments: the shapes' formulas, the New Segment dialog's boxes and what the generators write.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "model/DialogPlacement.h"
 #include "model/ScriptedPrompter.h"
-#include "model/Workspace.h"
 #include "support/Prompts.h"
 #include "synthesis/Generators.h"
 #include "synthesis/NewSegmentForm.h"
+#include "synthesis/ShapeMaths.h"
 #include "synthesis/ShapeTable.h"
 
 namespace tlv {
 namespace {
 using test::Messages;
+
+ShapeParameters Make(int kind, double cycles = 1, double phase = 0, double points = 2000, double duty = 0.5)
+{
+    return {.kind = kind, .points = points, .cycles = cycles, .phase = phase, .amplitude = 5000,
+            .offset = 0, .damp = kind == Shape::DampedSine ? -0.5 : -0.1, .duty = duty};
+}
+
+std::vector<double> Values(const ShapeParameters& s, int limit = 16384)
+{
+    return ShapeMillivolts(s, limit, [] { return 0.5; });
+}
+
+TEST(ShapeMaths, PointsOfEachShape)
+{
+    const ShapeParameters square = Make(Shape::Square, 1, 180, 2000, 0.25);
+    const struct {
+        ShapeParameters shape;
+        int index;
+        double millivolts, tolerance;
+    } cases[] = {
+        // 6.283185308 is a little above 2 pi: half a period lands just past the zero crossing.
+        {Make(Shape::Sine), 1000, -2.051034e-6, 1e-11}, {Make(Shape::Sine, 1, 90), 0, 5000, 1e-6},
+        // The low half comes first from 180 degrees whatever the duty cycle.
+        {square, 999, -5000, 0}, {square, 1499, 5000, 0}, {square, 1500, -5000, 0},
+        {Make(Shape::Triangle, 1, 45), 0, 2500, 0}, {Make(Shape::Triangle, 1, 270), 0, -5000, 0},
+        // An exponential's cycle ends before its end point, a Ramp's on it.
+        {Make(Shape::ExpFall, 2), 1000, 5000, 0}, {Make(Shape::Ramp, 2), 1000, 5000, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<double> v = Values(c.shape);
+        ASSERT_EQ(v.size(), 2000u) << c.shape.kind;
+        EXPECT_NEAR(v[static_cast<size_t>(c.index)], c.millivolts, c.tolerance)
+            << "kind " << c.shape.kind << " phase " << c.shape.phase << " point " << c.index;
+    }
+}
+
+TEST(ShapeMaths, CycleShapesNeedSaneCyclesAndPhase)
+{
+    for (int kind = Shape::Noise; kind <= Shape::DampedSine; ++kind) {
+        const bool walked = kind != Shape::Sine && kind != Shape::DampedSine && kind != Shape::Noise &&
+                            kind != Shape::Dc;
+        const size_t none = walked ? 0 : 2000;
+        EXPECT_EQ(Values(Make(kind, 1, -1)).size(), none) << kind;
+        EXPECT_EQ(Values(Make(kind, 1, 361)).size(), none) << kind;
+        EXPECT_EQ(Values(Make(kind, 1, 360)).size(), 2000u) << kind;
+        // No cycles or far too many: nothing rather than a walk without end.
+        for (double cycles : {0.0, -1.0, 1e12})
+            EXPECT_EQ(Values(Make(kind, cycles)).size(), none) << kind << " " << cycles;
+        EXPECT_EQ(Values(Make(kind, 1, 0, 1e9), 16384).size(), 16384u) << kind;
+        EXPECT_TRUE(Values(Make(kind, 1, 0, -5)).empty()) << kind;
+    }
+    EXPECT_EQ(Values(Make(Shape::Ramp, 2048, 0, 16)).size(), 16u);
+}
+
+TEST(ShapeMaths, NoiseSpansTheAmplitudeAboutTheOffsetAndClipsAtFiveVolts)
+{
+    ShapeParameters noise = Make(Shape::Noise, 1, 0, 4);
+    noise.offset = 1000;
+    EXPECT_EQ(ShapeMillivolts(noise, 100, [] { return 0.75; }), std::vector<double>(4, 3500));
+    EXPECT_EQ(ShapeMillivolts(noise, 100, [] { return 0.0; }), std::vector<double>(4, -4000));
+    EXPECT_EQ(ClipMillivolts(6000), 5000);
+    EXPECT_EQ(ClipMillivolts(-7000), -5000);
+    EXPECT_EQ(ClipMillivolts(std::nan("")), 0);
+    UniformSource source = FreshNoiseSource();  // two segments' draws differ: NoiseIsUniformAndIndependent
+    for (int i = 0; i < 1000; ++i) {
+        const double x = source();
+        ASSERT_TRUE(x >= 0 && x < 1) << x;
+    }
+}
 
 class NewSegment : public ::testing::Test {
 protected:
@@ -25,17 +91,14 @@ protected:
         ws.prompter = &prompter;
         ASSERT_NE(ws.New(), nullptr);
     }
-
     std::unique_ptr<NewSegmentForm> Open(int kind)
     {
         ws.seg.SegKind = kind;
         return std::make_unique<NewSegmentForm>(ws);
     }
-
     static QString Text(const DialogForm& form, const char* name) { return form.control(name)->text; }
     std::string Point(int i) const { return ws.edit.WaveText[i]; }
     void Toolbar(int kind) { InsertSegment(ws, ShapeOfKind(kind)->toolbar); }
-
     // Appends a DC segment through the dialog's boxes, as its OK would.
     void InsertDc(const char* points, const char* offset)
     {
@@ -51,12 +114,12 @@ protected:
 
 TEST_F(NewSegment, BoxesJudgeTheirTextWhenLeft)
 {
-    const char* points = "Please enter an integer between 16 and 16383";
-    const char* cycles = "Please enter an integer between 1 and 2048";
-    const char* phase = "Please enter an integer between 0 and 359";
-    const char* offset = "Please enter a number between -5.000 and 5.000";
-    const char* duty = "Please enter a number between 0.000 and 100.000";
-    const char* damp = "Please enter a number between 5.000 and -5.000";
+    const char *points = "Please enter an integer between 16 and 16383",
+               *cycles = "Please enter an integer between 1 and 2048",
+               *phase = "Please enter an integer between 0 and 359",
+               *offset = "Please enter a number between -5.000 and 5.000",
+               *duty = "Please enter a number between 0.000 and 100.000",
+               *damp = "Please enter a number between 5.000 and -5.000";
     const struct {
         const char *box, *typed, *message /* "" when none is shown */, *after;
     } cases[] = {
@@ -100,9 +163,7 @@ TEST_F(NewSegment, OkWritesTheShapeOfTheList)
     EXPECT_EQ(ws.seg.SegKind, 0);
     EXPECT_EQ(ws.seg.SegKindName, "Square");
     EXPECT_EQ(ws.edit.PointCount, 1001);
-    EXPECT_EQ(Point(500), "+5.000000E+00");
-    EXPECT_EQ(Point(501), "-5.000000E+00");
-
+    EXPECT_EQ(Point(500) + Point(501), "+5.000000E+00-5.000000E+00");
     // A list text that names no shape keeps the shape the dialog was opened for.
     auto other = Open(Shape::Dc);
     other->type("cboWaveForm", "Wobble");
@@ -113,7 +174,8 @@ TEST_F(NewSegment, OkWritesTheShapeOfTheList)
     EXPECT_EQ(Point(3000), "+1.000000E+00");
 }
 
-TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
+// Previews change nothing: a combine preview of the selection, and one from boxes never checked.
+TEST_F(NewSegment, CombineModeLocksThePointsToTheSelectionAndPreviewsLeaveTheDocumentAlone)
 {
     Toolbar(Shape::Sine);
     ws.edit.SelStartX = 0;
@@ -123,7 +185,7 @@ TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
     EXPECT_EQ(Text(*form, "txtPoint"), "1024");  // points 0..1023
     for (const char* locked : {"txtPoint", "udnPoint", "cmdDefault"})
         EXPECT_FALSE(form->control(locked)->enabled) << locked;
-    form->click("cmdOK");  // previews: the document stays as it is
+    form->click("cmdOK");
     EXPECT_TRUE(form->previewed());
     EXPECT_EQ(ws.seg.PreviewCount, 1024);
     EXPECT_EQ(ws.edit.PointCount, 2000);
@@ -132,6 +194,16 @@ TEST_F(NewSegment, CombineModeLocksThePointsToTheSelection)
     ws.edit.SelStartX = 100;  // past the end: nothing selected, nothing shown
     ws.edit.SelEndX = 120;
     EXPECT_EQ(Text(*Open(Shape::Noise), "txtPoint"), "");
+
+    ws.seg.AddPending = false;
+    auto unchecked = Open(Shape::Sine);
+    unchecked->type("txtPoint", "99999");
+    unchecked->type("txtAmplitude", "9");
+    PreviewSegment(ws, unchecked->parameters(Shape::Sine, 10));
+    EXPECT_EQ(ws.seg.PreviewCount, 16384);
+    EXPECT_EQ(ws.work.WorkVolts[16000], 5.0);  // clipped
+    EXPECT_EQ(ws.edit.PointCount, 2000);
+    EXPECT_FALSE(ws.edit.PointDefined[2000]);
 }
 
 TEST_F(NewSegment, PlacedAboveTheFrameCentre)
@@ -195,13 +267,11 @@ TEST_F(NewSegment, NoiseIsUniformAndIndependent)
     EXPECT_NE(Point(2000) + Point(2001) + Point(2002), first);
 }
 
-// Each preview reads the same boxes as its writing twin and yields the same values, except
-// that the damping is a tenth of the typed one.
+// Each preview reads its writing twin's boxes and gives its values, the damping a tenth of the typed one.
 TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
 {
-    const std::pair<const char*, const char*> boxes[] = {
-        {"txtPoint", "700"}, {"txtCycles", "3"}, {"txtPhase", "30"}, {"txtAmplitude", "4"},
-        {"txtOffset", "0.5"}, {"txtDuty", "30"}, {"txtDamp", "-2"}};
+    const std::pair<const char*, const char*> boxes[] = {{"txtPoint", "700"}, {"txtCycles", "3"},
+        {"txtPhase", "30"}, {"txtAmplitude", "4"}, {"txtOffset", "0.5"}, {"txtDuty", "30"}, {"txtDamp", "-2"}};
     for (const ShapeRow& c : Shapes()) {
         if (c.random)
             continue;
@@ -222,19 +292,6 @@ TEST_F(NewSegment, PreviewsMatchTheirWritingTwins)
                 << c.kind << " point " << i;
         EXPECT_EQ(w.work.WorkVolts[700], 0.0);
     }
-}
-
-TEST_F(NewSegment, PreviewsLeaveTheDocumentAlone)
-{
-    Toolbar(Shape::Sine);
-    auto form = Open(Shape::Sine);
-    form->type("txtPoint", "99999");  // a box as it stands, never checked
-    form->type("txtAmplitude", "9");
-    PreviewSegment(ws, form->parameters(Shape::Sine, 10));
-    EXPECT_EQ(ws.seg.PreviewCount, 16384);
-    EXPECT_EQ(ws.work.WorkVolts[16000], 5.0);  // clipped
-    EXPECT_EQ(ws.edit.PointCount, 2000);
-    EXPECT_FALSE(ws.edit.PointDefined[2000]);
 }
 
 }  // namespace
