@@ -33,10 +33,8 @@ public:
 
     void stop()
     {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            process_.waitForFinished(5000);
-        }
+        process_.terminate();
+        process_.waitForFinished(5000);
     }
 
     QString device() const { return device_; }
@@ -65,6 +63,14 @@ public:
         for (int tries = 0; tries < 500 && events(kind).size() < count; ++tries)
             QThread::msleep(10);
         return events(kind);
+    }
+    // One field of each of those events, as text.
+    QStringList awaitFields(const QString& kind, const QString& field, size_t count = 0) const
+    {
+        QStringList out;
+        for (const QJsonObject& e : awaitEvents(kind, count))
+            out << e[field].toString();
+        return out;
     }
 
 private:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "files/TableFormat.h"
+#include "instrument/WireFormat.h"
 
 // The waveforms the instrument tests send, and the check of what the virtual instrument got.
 namespace tlv::test {
@@ -20,17 +19,19 @@ inline std::vector<double> Ramp(int points)
     return volts;
 }
 
-// The instrument's CSV file holds the waveform sent, within one 12-bit step.
+// The instrument's CSV file holds a line per point, each ended by its CR: the point's index and
+// the volts of its code, exactly.
 inline void ExpectReceived(const QString& csvPath, const std::vector<double>& volts)
 {
     QFile csv(csvPath);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << csvPath.toStdString();
-    TableScanner table(TableSeparators::Comma);
-    table.feed(csv.readAll().toStdString());
-    table.finish();
-    ASSERT_EQ(table.values().size(), volts.size());
-    for (size_t i = 0; i < volts.size(); ++i)
-        ASSERT_NEAR(table.values()[i], volts[i], 10.0 / 4095) << "point " << i;
+    const QList<QByteArray> lines = csv.readAll().split('\r');
+    ASSERT_EQ(lines.size(), qsizetype(volts.size()) + 1);
+    for (size_t i = 0; i < volts.size(); ++i) {
+        const QList<QByteArray> fields = lines[qsizetype(i)].split(',');
+        ASSERT_EQ(fields.value(0).toDouble(), static_cast<double>(i)) << "point " << i;
+        ASSERT_NEAR(fields.value(1).toDouble(), ValueCode(volts[i]) / 409.5, 1e-6) << "point " << i;
+    }
 }
 
 }  // namespace tlv::test

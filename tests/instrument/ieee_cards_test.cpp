@@ -1,11 +1,9 @@
-// Both IEEE-488 cards against fake drivers that write every call and wait as a line of text: identification, the
-// channel command, the download, the error reports and the close operations; and what happens
-// with no library at all.
+// Both IEEE-488 cards. Fake drivers write every call and wait as a line of text: identification,
+// the channel command, the download, the error reports and the close operations. The program's
+// own loaders then take the simulated bus's libraries as they would take linux-gpib's and SICL's,
+// with the virtual instrument serving the bus; and what happens with no library at all.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <dlfcn.h>
 #include <functional>
 #include <gnu/libc-version.h>
@@ -14,14 +12,14 @@
 #include <sys/stat.h>
 #include <tuple>
 
+#include "VirtualInstrumentProcess.h"
 #include "Waveforms.h"
-#include "instrument/GpibDriver.h"
-#include "instrument/IeeeLinks.h"
+#include "instrument/ChannelForm.h"
 #include "instrument/IeeeSequences.h"
+#include "instrument/Instrument.h"
+#include "instrument/InterfaceForm.h"
 #include "instrument/LinuxGpib.h"
-#include "instrument/SiclDriver.h"
 #include "instrument/SiclLibrary.h"
-#include "instrument/Waits.h"
 #include "instrument/WireFormat.h"
 #include "model/ScriptedPrompter.h"
 #include "support/Prompts.h"
@@ -111,8 +109,7 @@ struct FakeGpib : GpibDriver {
         call(false, "Receive", board, address, count, termination);
         return status_.failed() ? QByteArray() : replies[address].left(count);
     }
-    std::int32_t Test1(int board, const std::int32_t* first, std::int32_t count,
-                       std::int32_t address) override
+    std::int32_t Test1(int board, const std::int32_t* first, std::int32_t count, std::int32_t address) override
     {
         words.insert(words.end(), first, first + count + 1);
         call(false, "Test1", board, count, address);
@@ -148,7 +145,10 @@ struct FakeSicl : SiclDriver {
     int iclose(int id) override { return call("iclose", id); }
     int itimeout(int id, long ms) override { return call("itimeout", id, ms); }
     int itermchr(int id, int c) override { return call("itermchr", id, c); }
-    int iprintf(int id, const QByteArray& text) override { return write(call("iprintf", id, text), text + "\n"); }
+    int iprintf(int id, const QByteArray& text) override
+    {
+        return write(call("iprintf", id, text), text + "\n");
+    }
     int iread(int id, unsigned long size, QByteArray& reply) override
     {
         const int result = call("iread", id, size);
@@ -185,12 +185,20 @@ struct FakeSicl : SiclDriver {
     int errno_ = 0;
 };
 
+// The simulated bus's libraries, loaded as linux-gpib's and SICL's would be.
+struct SimGpib : LinuxGpibDriver {
+    explicit SimGpib(Transcript&) : LinuxGpibDriver(TOLVENAR_SIMGPIB) {}
+};
+struct SimSicl : SiclLibrary {
+    explicit SimSicl(Transcript&) : SiclLibrary(TOLVENAR_SIMSICL) {}
+};
+
 struct Identified {};
 
 // A card as the sequences see it; Identified: board 1, the instrument at address 9 (the SICL session 9).
 template <class Driver>
 struct Card {
-    static constexpr bool kNi = std::is_same_v<Driver, FakeGpib>;
+    static constexpr bool kNi = std::is_base_of_v<GpibDriver, Driver>;
     Card() = default;
     explicit Card(Identified)
     {
@@ -231,11 +239,31 @@ struct Card {
 using Ni = Card<FakeGpib>;
 using SiclCard = Card<FakeSicl>;
 
+// The virtual instrument on a bus of its own, which the libraries of this process reach.
+struct Bus {
+    explicit Bus(const QStringList& options) : instrument(QStringList{"--bus", dir.filePath("bus")} + options)
+    {
+    }
+
+    std::vector<QJsonObject> calls(const QString& call) const
+    {
+        std::vector<QJsonObject> out;
+        for (const QJsonObject& e : instrument.events("bus"))
+            if (e["call"] == call)
+                out.push_back(e);
+        return out;
+    }
+
+    QTemporaryDir dir;
+    VirtualInstrumentProcess instrument;
+    EnvSetting simbus{"TOLVENAR_SIMBUS", instrument.device()};
+};
+
 const QString kAllAddresses =
     "[0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 65535]";
 const QString kEnol = "Error Send Command \nibsta = &H8000\niberr = 2 <ENOL>";
-const QString kClosed = "\nThe session with the instrument is closed; choose the interface "
-                        "again to identify it.";
+const QString kClosed =
+    "\nThe session with the instrument is closed; choose the interface again to identify it.";
 
 }  // namespace
 
@@ -243,8 +271,7 @@ TEST(Identification, KtrMustStandAtTheFirstCharacter)
 {
     for (const char* reply : {"KTR6610/2", "KTR6610/2,REV 1.0,serial 12345"})
         EXPECT_TRUE(IsInstrumentIdentity(reply)) << reply;
-    for (const char* reply : {"", "KTR6610/", "KTR6610/3", " KTR6610/2", "ktr6610/2",
-                              "ACME,KTR6610/2"})
+    for (const char* reply : {"", "KTR6610/", "KTR6610/3", " KTR6610/2", "ktr6610/2", "ACME,KTR6610/2"})
         EXPECT_FALSE(IsInstrumentIdentity(reply)) << reply;
 }
 
@@ -257,11 +284,10 @@ TEST(NiIdentification, FindsTheInstrumentStepByStep)
     ni.link.GpibBoard = 1;
     ASSERT_TRUE(ni.identify());
     EXPECT_EQ(ni.t.lines,
-              (QStringList{"ibonl 1 0", "wait 20", "wait 20", "ibfind GPIB0", "ibfind GPIB1",
-                           "ibfind GPIB2", "SendIFC 2", "FindLstn 2 31 " + kAllAddresses,
-                           "DevClear 2 4", "Send 2 4 *IDN? NLend", "wait 20", "wait 20",
-                           "Receive 2 4 20 10", "Send 2 9 *IDN? NLend", "wait 20", "wait 20",
-                           "Receive 2 9 20 10", "Send 2 9 K0 NLend"}));
+              (QStringList{"ibonl 1 0", "wait 20", "wait 20", "ibfind GPIB0", "ibfind GPIB1", "ibfind GPIB2",
+                           "SendIFC 2", "FindLstn 2 31 " + kAllAddresses, "DevClear 2 4",
+                           "Send 2 4 *IDN? NLend", "wait 20", "wait 20", "Receive 2 4 20 10",
+                           "Send 2 9 *IDN? NLend", "wait 20", "wait 20", "Receive 2 9 20 10", "Send 2 9 K0 NLend"}));
     EXPECT_EQ(ni.link.GpibBoard, 2);  // the index, not the descriptor
     EXPECT_EQ(ni.link.GpibAddress, 9);
     EXPECT_TRUE(ni.link.GpibReady);
@@ -300,8 +326,7 @@ TEST(NiIdentification, EachFailingCallReportsAndEnds)
         EXPECT_FALSE(ni.link.GpibReady);
         EXPECT_TRUE(ni.t.lines.last().startsWith(lastLine)) << ni.t.lines.last().toStdString();
         EXPECT_EQ(Prompts(ni.prompter.shown),
-                  QStringList{"message TLV | " + lead + "\nibsta = &H8000\niberr = 2 <ENOL> | "
-                              "OK | critical"});
+                  QStringList{"message TLV | " + lead + "\nibsta = &H8000\niberr = 2 <ENOL> | OK | critical"});
     }
 }
 
@@ -312,9 +337,8 @@ TEST(NiIdentification, NoBoardTriesGpib0To3AndFailsAtFindLstn)
     ni.t.fail("FindLstn", 1, GpibStatus{0x8000, 0, 0});
     EXPECT_FALSE(ni.identify());
     EXPECT_EQ(ni.link.GpibBoard, -1);
-    EXPECT_EQ(ni.t.lines.mid(3, 6), (QStringList{"ibfind GPIB0", "ibfind GPIB1", "ibfind GPIB2",
-                                                 "ibfind GPIB3", "SendIFC -1",
-                                                 "FindLstn -1 31 " + kAllAddresses}));
+    EXPECT_EQ(ni.t.lines.mid(3, 6), (QStringList{"ibfind GPIB0", "ibfind GPIB1", "ibfind GPIB2", "ibfind GPIB3",
+                                                 "SendIFC -1", "FindLstn -1 31 " + kAllAddresses}));
 }
 
 TEST(SiclIdentification, AsksAddressesInOrderAndKeepsTheSession)
@@ -351,8 +375,8 @@ TEST(SiclIdentification, AsksAddressesInOrderAndKeepsTheSession)
 
 TEST(SiclIdentification, ARaisedErrorEndsTheSearchAndIsShown)
 {
-    for (const QString call : {"_siclcleanup", "iopen hpib7,2", "itimeout 2", "itermchr 2",
-                               "iread 2", "iclose 1"}) {
+    for (const QString call :
+         {"_siclcleanup", "iopen hpib7,2", "itimeout 2", "itermchr 2", "iread 2", "iclose 1"}) {
         SiclCard card;
         card.driver.replies = {{1, "ACME\n"}, {9, "KTR6610/2\n"}};
         card.link.SiclReady = true;
@@ -361,8 +385,7 @@ TEST(SiclIdentification, ARaisedErrorEndsTheSearchAndIsShown)
         EXPECT_FALSE(card.link.SiclReady);
         const QString name = call.section(' ', 0, 0);
         EXPECT_EQ(Prompts(card.prompter.shown),
-                  QStringList{"message TLV | SICL error 7 in " + name + ": fake error 7 | OK | "
-                              "critical"});
+                  QStringList{"message TLV | SICL error 7 in " + name + ": fake error 7 | OK | critical"});
         // The session the error interrupted is closed; no further address is tried.
         EXPECT_TRUE(card.t.lines.filter("iopen hpib7,3").isEmpty());
         if (name != "_siclcleanup" && name != "iopen" && name != "iclose")
@@ -440,8 +463,8 @@ TEST(IeeeDownload, BothCardsCommandsWaitsAndDataInOrder)
     const LinkOutcome done = sicl.download({-5.0, -1.0, 5.0}, -1);
     ASSERT_TRUE(done.done());
     EXPECT_FALSE(SiclSessionClosed(done));
-    EXPECT_EQ(sicl.driver.written, QByteArray("A4\nF1\nG0\nT0\nEE0\nV23\n") +
-                                       QByteArray::fromHex("0000" "6606" "ff0f") + "A4\n");
+    EXPECT_EQ(sicl.driver.written,
+              QByteArray("A4\nF1\nG0\nT0\nEE0\nV23\n") + QByteArray::fromHex("0000" "6606" "ff0f") + "A4\n");
     expected = QStringList{"iprintf 9 A4"};
     for (const char* text : {"F1", "G0", "T0", "EE0", "V23"})
         expected << "wait 20" << "wait 20" << QString("iprintf 9 %1").arg(text);
@@ -484,8 +507,7 @@ TEST(NiDownload, AFailedSendOrBlockReportsAndStops)
     // The closing "A4" fails after the data went; a failed second block leaves the first sent.
     Ni last{Identified{}};
     last.t.fail("Send 1 9 A4", 2, GpibStatus{0xC000, 6, 0});
-    EXPECT_EQ(last.download(Ramp(5000)).message,
-              "Error Send Command \nibsta = &HC000\niberr = 6 <EABO>");
+    EXPECT_EQ(last.download(Ramp(5000)).message, "Error Send Command \nibsta = &HC000\niberr = 6 <EABO>");
     EXPECT_EQ(last.control.sent.load(), 5000);
     Ni block{Identified{}};
     block.t.fail("Test1", 2, GpibStatus{0x8000, 2, 0});
@@ -498,8 +520,8 @@ TEST(NiDownload, AFailedSendOrBlockReportsAndStops)
         if (line == "Test1 1 9 9")
             late.control.cancel = true;
     };
-    EXPECT_EQ(late.download(Ramp(10)).message, "The download was cancelled after the waveform "
-                                                "was sent, before its closing command.");
+    EXPECT_EQ(late.download(Ramp(10)).message,
+              "The download was cancelled after the waveform was sent, before its closing command.");
     EXPECT_EQ(late.t.lines.last(), "wait 200");
 }
 
@@ -511,8 +533,8 @@ TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
         {"iprintf 9 A4", 1, stopped.arg(0) + "iprintf \"A4\"" + lost},
         {"iprintf 9 V2", 1, stopped.arg(0) + "iprintf \"V23\"" + lost},
         {"iwrite", 2, stopped.arg(1) + "iwrite" + lost},
-        {"iprintf 9 A4", 2, "The waveform was sent, but the download could not finish: SICL "
-                            "error 4 in iprintf \"A4\": fake error 4."}};
+        {"iprintf 9 A4", 2, "The waveform was sent, but the download could not finish: SICL error 4 in "
+                            "iprintf \"A4\": fake error 4."}};
     for (const auto& [call, nth, message] : cases) {
         SiclCard card{Identified{}};
         card.t.fail(call, nth, 4);
@@ -525,8 +547,7 @@ TEST(SiclDownload, ARefusedWriteClosesTheSessionAndSaysSo)
     SiclCard twice{Identified{}};
     twice.t.fail("iprintf 9 G0", 1, 4);
     twice.t.fail("iclose", 1, 2);
-    EXPECT_TRUE(twice.download(Ramp(3)).message.contains(
-        lost + "\nSICL error 2 in iclose: fake error 2\nThe session"));
+    EXPECT_TRUE(twice.download(Ramp(3)).message.contains(lost + "\nSICL error 2 in iclose: fake error 2\nThe"));
 }
 
 TEST(CloseOperations, AtExitTheCurrentReadyCardAndOnSwitchingTheOthers)
@@ -562,6 +583,124 @@ TEST(CloseOperations, AtExitTheCurrentReadyCardAndOnSwitchingTheOthers)
     }
 }
 
+// The whole program on either card: the interface and channel dialogs and Send Waveform, with
+// the libraries found as a user points at them. The fake drivers pin the commands; here the
+// libraries carry them, and the board goes offline or the session closes at the end.
+TEST(IeeeBus, EitherCardDownloadsOnTheChosenChannelAndClosesAtExit)
+{
+    EnvSetting gpib("TOLVENAR_GPIB_LIBRARY", TOLVENAR_SIMGPIB);
+    EnvSetting sicl("TOLVENAR_SICL_LIBRARY", TOLVENAR_SIMSICL);
+    const std::vector<double> ramp = Ramp(1000);
+    for (const bool ni : {true, false}) {
+        Bus bus({"--address", "9", "--other", "4:ACME,DMM 34401"});
+        ScriptedPrompter prompter;
+        Workspace ws;
+        ws.prompter = &prompter;
+        ASSERT_NE(ws.New(), nullptr);
+        FillWaveform(ws, ramp);
+        Instrument instrument(ws);
+        instrument.useIeeeCards();
+        InterfaceForm setting(ws, instrument);
+        setting.click(ni ? "opGPIB" : "opGpibHp");
+        setting.click("cmdOk");
+        ChannelForm channel(ws, instrument);
+        channel.click("OptCh2");
+        channel.click("OKButton");
+        instrument.SendWaveform();
+        const auto data = bus.instrument.awaitEvents("data", 1);
+        ASSERT_EQ(data.size(), 1u);
+        EXPECT_EQ(data[0]["channel"].toInt(), 2);
+        EXPECT_FALSE(data[0].contains("outOfRange"));
+        ExpectReceived(bus.instrument.csvPath(2), ramp);
+
+        instrument.closeInstrumentLink();
+        EXPECT_FALSE(ws.link.GpibReady || ws.link.SiclReady);
+        if (ni) {
+            const auto offline = bus.calls("ibonl");
+            ASSERT_FALSE(offline.empty());
+            EXPECT_EQ(offline.back()["ud"].toInt(), 0);
+            EXPECT_EQ(offline.back()["online"].toInt(), 0);
+            EXPECT_FALSE(offline.back().contains("error"));
+        } else {
+            // Only the instrument's session was left open, until the close at exit.
+            EXPECT_EQ(bus.calls("iclose").back()["session"], bus.calls("iopen").back()["session"]);
+            EXPECT_EQ(bus.calls("_siclcleanup").size(), 2u);
+        }
+    }
+}
+
+// The reply buffers, 20 characters on the NI card and 80 through SICL, reach the library; what
+// they keep of a longer reply still identifies.
+TEST(SimulatedBus, ALongReplyIsCutToTheBufferAndStillIdentifies)
+{
+    const QString identity = "KTR6610/2," + QString(100, 'x');
+    Bus bus({"--address", "9", "--other", "4:" + identity});
+    Card<SimGpib> ni;
+    ASSERT_TRUE(ni.identify());
+    EXPECT_EQ(ni.link.GpibAddress, 4);
+    ASSERT_TRUE(Card<SimSicl>().identify());
+    EXPECT_EQ(bus.calls("Receive").at(0)["raw"].toString(), identity.left(20));
+    EXPECT_EQ(bus.calls("iread").at(0)["raw"].toString(), identity.left(80));
+    EXPECT_EQ(bus.calls("iopen").back()["address"].toString(), "hpib7,4");
+}
+
+TEST(SimulatedBus, ARefusedMessageIsToldInTheLibrarysWordsAndOnceEndsTheInstrument)
+{
+    // The third message to the generator fails: "F0" through SICL (after "*IDN?" and "A4").
+    Bus refusing({"--address", "7", "--fault", "send-fail=3"});
+    Card<SimSicl> sicl;
+    ASSERT_TRUE(sicl.identify());
+    EXPECT_TRUE(sicl.download(Ramp(100)).message.startsWith(
+        "The download stopped after 0 of 100 values: SICL error 4 in iprintf \"F0\": Timeout."));
+    EXPECT_EQ(refusing.instrument.awaitFields("command", "command"), (QStringList{"*IDN?", "A4"}));
+
+    Bus once({"--once"});
+    Card<SimGpib> ni;
+    ASSERT_TRUE(ni.identify());
+    EXPECT_EQ(ni.link.GpibAddress, 1);
+    ASSERT_TRUE(ni.download(Ramp(10)).done());
+    EXPECT_TRUE(once.instrument.finished());
+    EXPECT_EQ(once.instrument.events("exit")[0]["reason"].toString(), "once");
+    EXPECT_FALSE(QFile::exists(once.dir.filePath("bus")));
+}
+
+TEST(SimulatedBus, OptionsTheInstrumentRefuses)
+{
+    QTemporaryDir dir;
+    const QString socket = dir.filePath("bus");
+    const auto refused = [](const QStringList& options) {
+        QProcess instrument;
+        instrument.start(TOLVENAR_INSTRUMENT, options);
+        instrument.waitForFinished(5000);
+        return std::pair{instrument.exitCode(), QString::fromLocal8Bit(instrument.readAllStandardError())};
+    };
+    const QString needs = "needs ADDR:IDN";
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--bus", socket, "--baud", "9600"}, "--bus takes no --link, --baud"},
+        {{"--bus", socket, "--fault", "stall"}, "--bus takes no --link, --baud"},
+        {{"--address", "5"}, "need --bus"},
+        {{"--fault", "no-listener"}, "need --bus"},
+        {{"--bus", socket, "--address", "0"}, "--address needs an address 1..30"},
+        {{"--bus", socket, "--address", "31"}, "--address needs an address 1..30"},
+        {{"--bus", socket, "--other", "1:X"}, "--other 1:X: " + needs},
+        {{"--bus", socket, "--other", "31:X"}, "--other 31:X: " + needs},
+        {{"--bus", socket, "--other", "4"}, "--other 4: " + needs},
+        {{"--bus", socket, "--other", "4:X", "--other", "4:Y"}, "--other 4:Y: " + needs},
+        {{"--bus", socket, "--fault", "send-fail=0"}, "send-fail=K needs a whole number K >= 1"},
+    };
+    for (const auto& [options, message] : cases) {
+        const auto [code, error] = refused(options);
+        EXPECT_EQ(code, 2) << options.join(' ').toStdString();
+        EXPECT_TRUE(error.contains(message)) << error.toStdString();
+    }
+    QFile file(socket);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const auto [code, error] = refused({"--bus", socket});
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(error.contains(socket + " exists and is not a socket")) << error.toStdString();
+}
+
 TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
 {
     LinuxGpibDriver gpib("/nonexistent/libgpib.so.0");
@@ -570,19 +709,14 @@ TEST(NoLibrary, EveryCallFailsAsWithNoBoard)
     ScriptedPrompter prompter;
     SteadyWaiter waiter;
     EXPECT_FALSE(IdentifyNi(gpib, waiter, link, prompter));
-    EXPECT_EQ(Messages(prompter.shown),
-              QStringList{"TLV | Error sending FindLstn \nibsta = &H8000\niberr = 0 <EDVR>"});
-
     // A library without the calls counts as none.
     EXPECT_EQ(LinuxGpibDriver("libc.so.6").loadError(), "libc.so.6 has no ibfind");
-
-    qputenv("TOLVENAR_SICL_LIBRARY", "/nonexistent/libsicl.so");
+    EnvSetting missing("TOLVENAR_SICL_LIBRARY", "/nonexistent/libsicl.so");
     SiclLibrary sicl;
-    qunsetenv("TOLVENAR_SICL_LIBRARY");
-    prompter.shown.clear();
     EXPECT_FALSE(IdentifySicl(sicl, waiter, link, prompter));
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_TRUE(Messages(prompter.shown)[0].startsWith(
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(Messages(prompter.shown)[0], "TLV | Error sending FindLstn \nibsta = &H8000\niberr = 0 <EDVR>");
+    EXPECT_TRUE(Messages(prompter.shown)[1].startsWith(
         "TLV | SICL error -1 in iopen: the SICL library is not loaded: /nonexistent/libsicl.so"));
 }
 
@@ -609,10 +743,8 @@ TEST(NoLibrary, OnlyAWholeLibraryFileIsLoaded)
     };
     const std::pair<QString, QString> refused[] = {
         {fifo, "it is a FIFO, not a plain file"},
-        {copy("half.so", system.left(system.size() / 2)),
-         "it is cut short: a loadable segment ends at byte "},
-        {copy("header.so", system.left(64)),
-         "it is cut short: its program header table lies past its end"},
+        {copy("half.so", system.left(system.size() / 2)), "it is cut short: a loadable segment ends at byte "},
+        {copy("header.so", system.left(64)), "it is cut short: its program header table lies past its end"},
         {copy("text.so", "INPUT(libgpib.so.1)\n"), "it is not a library (no ELF header)"},
     };
     for (const auto& [path, reason] : refused) {
@@ -621,10 +753,7 @@ TEST(NoLibrary, OnlyAWholeLibraryFileIsLoaded)
         EXPECT_TRUE(gpib.loadError().startsWith(path + ": " + reason)) << qPrintable(gpib.loadError());
     }
     EXPECT_TRUE(LinuxGpibDriver(copy("whole.so", read(TOLVENAR_SIMGPIB))).loaded());
-
-    qputenv("TOLVENAR_SICL_LIBRARY", fifo.toLocal8Bit());
-    SiclLibrary sicl;
-    qunsetenv("TOLVENAR_SICL_LIBRARY");
-    EXPECT_EQ(sicl.igeterrstr(0),
+    EnvSetting fifoSicl("TOLVENAR_SICL_LIBRARY", fifo);
+    EXPECT_EQ(SiclLibrary().igeterrstr(0),
               "the SICL library is not loaded: " + fifo + ": it is a FIFO, not a plain file");
 }

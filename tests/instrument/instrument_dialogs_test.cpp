@@ -1,6 +1,6 @@
 // The Setting Interface and Channel Setting dialogs and Send Waveform, through their forms and
 // the instrument, on pseudo-terminals served by the virtual instrument. The round trip that works
-// is the instrument-download script's; the cards on the bus are in ieee_bus_test.
+// is the instrument-download script's; the cards on the bus are in ieee_cards_test.
 #include <gtest/gtest.h>
 
 #include "VirtualInstrumentProcess.h"
@@ -18,11 +18,7 @@ const QString kMissingDevice = "/nonexistent/tty";
 const QString kUnset = "message TLV | Setting Serial Port or Baud Rate  | OK | none";
 
 // An IEEE-488 card that answers as the test says and records what it was asked.
-class FakeCard : public InterfacePath {
-public:
-    bool answers = true;
-    QStringList calls;
-
+struct FakeCard : InterfacePath {
     bool Identify(Workspace&) override { return record("identify"); }
     void Close(Workspace&) override { calls << "close"; }
     bool SendChannel(Workspace&, bool channel2) override { return record(channel2 ? "F1" : "F0"); }
@@ -31,13 +27,13 @@ public:
         calls << "download";
         return [](const DownloadRequest&, LinkControl&) { return LinkOutcome{}; };
     }
-
-private:
     bool record(const QString& call)
     {
         calls << call;
         return answers;
     }
+    bool answers = true;
+    QStringList calls;
 };
 
 class InstrumentDialogs : public ::testing::Test {
@@ -64,6 +60,18 @@ protected:
         form.click("cmdOk");
         return form.isClosed();
     }
+    // Channel 2 confirmed; a dialog left open is cancelled. True when OK closed it.
+    bool chooseChannel2()
+    {
+        ChannelForm form(ws, instrument);
+        form.click("OptCh2");
+        form.click("OKButton");
+        if (form.isClosed())
+            return true;
+        form.click("CancelButton");
+        EXPECT_TRUE(form.isClosed());
+        return false;
+    }
     FakeCard& plugCard(int type)
     {
         auto card = std::make_unique<FakeCard>();
@@ -77,14 +85,6 @@ protected:
     Instrument instrument{ws};
 };
 
-QStringList Commands(const VirtualInstrumentProcess& vi, size_t count)
-{
-    QStringList raw;
-    for (const QJsonObject& e : vi.awaitEvents("command", count))
-        raw << e["raw"].toString();
-    return raw;
-}
-
 // ---- Setting Interface ------------------------------------------------------------------------
 
 TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
@@ -94,7 +94,7 @@ TEST_F(InstrumentDialogs, FailedProbesTellWhyAndLeaveThePreviousInterface)
         VirtualInstrumentProcess silent({"--fault", "silent"});
         EnvSetting com1("TOLVENAR_COM1", silent.device());
         EXPECT_FALSE(confirm("opRS"));
-        EXPECT_EQ(Commands(silent, 1), QStringList{"A0?\r\n"});
+        EXPECT_EQ(silent.awaitFields("command", "raw", 1), QStringList{"A0?\r\n"});
     }
     EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
     EXPECT_FALSE(confirm("opRS"));
@@ -281,76 +281,60 @@ TEST_F(InstrumentDialogs, ChannelGoesOutAtOnceAndIsRemembered)
     };
     choose("OptCh2", "OptCh1");
     EXPECT_TRUE(ws.link.ChannelMode);
-    EXPECT_EQ(Commands(vi, 2), QStringList({"F1\r\n", "A4\r\n"}));
+    EXPECT_EQ(vi.awaitFields("command", "raw", 2), QStringList({"F1\r\n", "A4\r\n"}));
     ws.link.ChannelMode = false;  // opening takes the remembered choice again
     choose("OptCh1", "OptCh2");
     EXPECT_FALSE(ws.link.ChannelMode);
     EXPECT_FALSE(ws.link.ChannelRemembered);
-    EXPECT_EQ(Commands(vi, 4).mid(2), QStringList({"F0\r\n", "A4\r\n"}));
+    EXPECT_EQ(vi.awaitFields("command", "raw", 4).mid(2), QStringList({"F0\r\n", "A4\r\n"}));
     EXPECT_TRUE(prompts().isEmpty());
 }
 
-TEST_F(InstrumentDialogs, ChannelRefusedKeepsTheDialogAndTheChoice)
+// An interface not ready keeps Channel Setting open, its choice unmade, and sends no waveform.
+TEST_F(InstrumentDialogs, UnreadyInterfacesRefuseTheChannelAndTheWaveform)
 {
-    const auto tryChannel2 = [&] {
-        ChannelForm form(ws, instrument);
-        form.click("OptCh2");
-        form.click("OKButton");
-        EXPECT_FALSE(form.isClosed());
-        form.click("CancelButton");
-        EXPECT_TRUE(form.isClosed());
-    };
-    configure("");
-    tryChannel2();
-    configure("9600", 0);
-    tryChannel2();
-    EnvSetting com1("TOLVENAR_COM1", kMissingDevice);
+    VirtualInstrumentProcess vi;
+    EnvSetting com1("TOLVENAR_COM1", vi.device());
+    const QString noCard = "message TLV | Not GPIB Setting | OK | none";
+    const QString noType = "message TLV | Select an Interface Type | OK | none";
+    // The interface, the serial line's baud rate and port, what the channel and the waveform say.
+    const std::tuple<int, QString, int, QString, QString> cases[] = {
+        {Instrument::Serial, "", 1, kUnset, kUnset},
+        {Instrument::Serial, "19200", 0, kUnset, kUnset},
+        {Instrument::NiCard, "19200", 1, noCard, noType},
+        {Instrument::AgilentCard, "19200", 1, noCard, noType}};
+    for (const auto& [type, baud, port, channelSays, sendSays] : cases) {
+        configure(baud, port);
+        ws.link.InterfaceType = type;
+        prompter.shown.clear();
+        EXPECT_FALSE(chooseChannel2());
+        instrument.SendWaveform();
+        EXPECT_EQ(prompts(), QStringList({channelSays, sendSays})) << type;
+    }
+    EXPECT_TRUE(vi.events("command").empty());
+
+    // A port that cannot open refuses the channel; a ready card that refuses it says nothing here.
+    EnvSetting missing("TOLVENAR_COM1", kMissingDevice);
     configure();
-    tryChannel2();
-    ws.link.InterfaceType = Instrument::NiCard;
-    tryChannel2();
+    prompter.shown.clear();
+    EXPECT_FALSE(chooseChannel2());
     ws.link.InterfaceType = Instrument::AgilentCard;
     ws.link.SiclReady = true;
     FakeCard& agilent = plugCard(Instrument::AgilentCard);
     agilent.answers = false;
-    tryChannel2();
-
-    const QStringList shown = prompts();
-    ASSERT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown.mid(0, 2), QStringList({kUnset, kUnset}));
-    EXPECT_TRUE(shown[2].startsWith("message TLV | " + kMissingDevice));
-    EXPECT_TRUE(shown[2].endsWith("\nPort is being used by another device | OK | none"));
-    EXPECT_EQ(shown[3], "message TLV | Not GPIB Setting | OK | none");
+    EXPECT_FALSE(chooseChannel2());
+    ASSERT_EQ(prompts().size(), 1);
+    EXPECT_TRUE(prompts()[0].startsWith("message TLV | " + kMissingDevice));
+    EXPECT_TRUE(prompts()[0].endsWith("\nPort is being used by another device | OK | none"));
     EXPECT_EQ(agilent.calls, QStringList{"F1"});
     EXPECT_FALSE(ws.link.ChannelMode);
     EXPECT_FALSE(ws.link.ChannelRemembered);
-}
-
-// ---- Send Waveform ------------------------------------------------------------------------------
-
-TEST_F(InstrumentDialogs, UnreadyInterfacesSendNothing)
-{
-    VirtualInstrumentProcess vi;
-    EnvSetting com1("TOLVENAR_COM1", vi.device());
-    configure("");
-    instrument.SendWaveform();
-    configure("19200", 0);
-    instrument.SendWaveform();
-    ws.link.InterfaceType = Instrument::NiCard;
-    instrument.SendWaveform();
-    ws.link.InterfaceType = Instrument::AgilentCard;
-    instrument.SendWaveform();
-    const QString noCard = "message TLV | Select an Interface Type | OK | none";
-    EXPECT_EQ(prompts(), QStringList({kUnset, kUnset, noCard, noCard}));
-    EXPECT_TRUE(vi.events("command").empty());
 
     // A ready card runs its download under the progress window.
-    FakeCard& agilent = plugCard(Instrument::AgilentCard);
-    ws.link.SiclReady = true;
     prompter.shown.clear();
     instrument.SendWaveform();
     EXPECT_EQ(prompts(), QStringList({"download shown", "download closed"}));
-    EXPECT_EQ(agilent.calls, QStringList{"download"});
+    EXPECT_EQ(agilent.calls.last(), "download");
 }
 
 // A line that fails ends the download with a message naming it, never a hang.

@@ -1,19 +1,19 @@
-// The serial link: the conversations recorded wait by wait, and the line itself on a
-// pseudo-terminal served by the virtual instrument.
+// The serial line and the GPIB-USB adapter on it: the bytes of the values, the conversations
+// recorded wait by wait, and the line itself on a pseudo-terminal served by the virtual instrument.
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QJsonObject>
 #include <dlfcn.h>
 #include <mutex>
 #include <termios.h>
-#include <utility>
 
 #include "VirtualInstrumentProcess.h"
 #include "Waveforms.h"
+#include "instrument/AdapterSequences.h"
 #include "instrument/RecordingLink.h"
 #include "instrument/SerialLink.h"
 #include "instrument/SerialSequences.h"
+#include "instrument/WireFormat.h"
 
 using namespace tlv;
 using namespace tlv::test;
@@ -31,10 +31,9 @@ QStringList Transcript(const RecordingLink& link)
         case LinkEvent::Kind::Abort: out << "abort"; break;
         case LinkEvent::Kind::Read: out << "read " + QString::fromLatin1(e.bytes); break;
         case LinkEvent::Kind::Wait: out << QString("wait %1").arg(e.wait.count() / 1000); break;
+        // Commands are longer than a data word.
         case LinkEvent::Kind::Write:
-            // Commands are longer than a data word.
             out << (e.bytes.size() == 2 ? "data 2" : "write " + QString::fromLatin1(e.bytes));
-            break;
         }
     }
     return out;
@@ -50,10 +49,10 @@ struct Recorded {
     RecordingWaiter waiter{link, &control.cancel};
 };
 
-// COM1 pointed at the device, as a user without hardware does it.
-struct Com1 {
-    explicit Com1(const QString& device, const QString& baud = "115200")
-        : port("TOLVENAR_COM1", device)
+// The virtual instrument with COM1 pointed at its device, as a user without hardware does it.
+struct Served {
+    explicit Served(const QStringList& options = {}, const QString& baud = "115200")
+        : vi(options), com1("TOLVENAR_COM1", vi.device())
     {
         link.setPortNumber(1);
         link.setSettings(SerialSettingsText(baud));
@@ -63,9 +62,26 @@ struct Com1 {
         SteadyWaiter waiter(&control.cancel);
         return RunSerialDownload(link, waiter, {std::move(volts), 0, "Linux"}, control);
     }
-    EnvSetting port;
+    VirtualInstrumentProcess vi;
+    EnvSetting com1;
     SerialLink link;
     LinkControl control;
+};
+
+// The instrument playing the adapter, at GPIB address 9; the link names the device itself.
+struct ThroughAdapter : Served {
+    explicit ThroughAdapter(QStringList options = {}, const QString& device = {})
+        : Served(options << "--adapter" << "--address" << "9"),
+          target{device.isEmpty() ? vi.device() : device, 9}
+    {
+        link.setDevice(target.device);
+    }
+    LinkOutcome download(const DownloadRequest& request)
+    {
+        SteadyWaiter waiter(&control.cancel);
+        return RunAdapterDownload(link, waiter, target, request, control);
+    }
+    AdapterTarget target;
 };
 
 // The terminal calls that decide at which settings the last bytes leave: the link's own and
@@ -105,8 +121,33 @@ extern "C" int tcflush(int fd, int queue) noexcept
 
 extern "C" int tcsetattr(int fd, int actions, const termios* settings) noexcept
 {
-    return RecordedCall<int (*)(int, int, const termios*)>("settings", "tcsetattr", fd, actions,
-                                                           settings);
+    return RecordedCall<int (*)(int, int, const termios*)>("settings", "tcsetattr", fd, actions, settings);
+}
+
+// Codes round down and clip at both ends of the scale.
+TEST(DownloadValues, CodesOfTheVoltageScale)
+{
+    const std::pair<double, int> cases[] = {
+        {-5.0, -2048}, {-2.5, -1024}, {0.0, 0},     {1.0, 409},    {2.5, 1024},   {4.99, 2044},
+        {5.0, 2047},   {-1.0, -410},  {-6.0, -2048}, {-5.01, -2048}, {5.01, 2047}, {100.0, 2047},
+    };
+    for (const auto& [volts, code] : cases)
+        EXPECT_EQ(ValueCode(volts), code) << volts << " V";
+}
+
+TEST(DownloadValues, AtMost16383ValuesAreSent)
+{
+    std::vector<double> volts(16384);
+    for (size_t i = 0; i < volts.size(); ++i)
+        volts[i] = i % 2 ? 2.5 : -2.5;
+    const std::vector<int> codes = PrepareValues(volts);
+    ASSERT_EQ(codes.size(), 16383u);
+    EXPECT_EQ(codes.back(), -1024);  // point 16382; point 16383 (+2.5 V) is lost
+    EXPECT_EQ(LengthCommand(static_cast<int>(codes.size())), "V216383");
+    volts.resize(16383);
+    EXPECT_EQ(PrepareValues(volts).size(), 16383u);
+    EXPECT_TRUE(PrepareValues({}).empty());
+    EXPECT_EQ(LengthCommand(0), "V20");
 }
 
 TEST(SerialSettings, TextsTheLinkTakesAndRefuses)
@@ -120,7 +161,6 @@ TEST(SerialSettings, TextsTheLinkTakesAndRefuses)
     ASSERT_TRUE(other);
     EXPECT_EQ(other->parity, QSerialPort::EvenParity);
     EXPECT_EQ(other->bitsPerByte(), 10);
-
     for (const char* bad : {"9600,n,8", "9600,n,8,2,1", "0,n,8,2", "-9600,n,8,2", "9600,x,8,2",
                             "9600,n,9,2", "9600,n,4,2", "9600,n,8,3", "9600,n,8,1.5"}) {
         QString error;
@@ -138,10 +178,9 @@ TEST(SerialSettings, ASetDeviceNamesThePort)
     for (const auto& [given, device] :
          {std::pair{"/dev/ttyUSB0", "/dev/ttyUSB0"}, std::pair{"ttyUSB1", "/dev/ttyUSB1"},
           std::pair{"./ktr", "./ktr"}, std::pair{"../ktr", "../ktr"}, std::pair{"", "/dev/ttyS1"}}) {
-        qputenv("TOLVENAR_COM2", given);
+        EnvSetting com2("TOLVENAR_COM2", given);
         EXPECT_EQ(SerialDevicePath(2), device) << given;
     }
-    qunsetenv("TOLVENAR_COM2");
     EXPECT_EQ(SerialDevicePath(0), "");
     EXPECT_EQ(SerialDevicePath(5), "");
 }
@@ -154,8 +193,7 @@ TEST(SerialDownload, CommandsWaitsAndDataInOrder)
     QStringList expected{"open", "wait 20"};
     for (const char* command : {"A4", "F0", "G0", "V0X", "EE0", "V23"})
         expected << "wait 20" << "wait 20" << QString("write %1\r\n").arg(command);
-    expected << "wait 20" << "wait 20" << "data 2" << "data 2" << "data 2";
-    expected << "wait 20" << "wait 20" << "close";
+    expected << "wait 20" << "wait 20" << "data 2" << "data 2" << "data 2" << "wait 20" << "wait 20" << "close";
     expected << "wait 20" << "open" << "wait 200" << "wait 200" << "write A4\r\n" << "close";
     EXPECT_EQ(Transcript(d.link), expected);
     EXPECT_EQ(d.control.total.load(), 3);
@@ -187,8 +225,7 @@ TEST(SerialDownload, CancelStopsSendingAndAbortsThePort)
 
 TEST(SerialDownload, AFailedWriteOrOpenEndsWithItsReason)
 {
-    for (LinkFailure failure : {LinkFailure::Vanished, LinkFailure::WriteFailed,
-                                LinkFailure::Timeout}) {
+    for (LinkFailure failure : {LinkFailure::Vanished, LinkFailure::WriteFailed, LinkFailure::Timeout}) {
         Recorded d;
         d.link.failWrite(6 + 501, failure);
         const LinkOutcome outcome = d.run(Ramp(1000));
@@ -211,8 +248,7 @@ TEST(SerialDownload, AFailedWriteOrOpenEndsWithItsReason)
     reopen.link.failOpen(2);
     const LinkOutcome outcome = reopen.run(Ramp(10));
     EXPECT_EQ(outcome.status, LinkOutcome::Status::Failed);
-    EXPECT_TRUE(outcome.message.startsWith("The waveform was sent, but the download could not "
-                                           "finish"));
+    EXPECT_TRUE(outcome.message.startsWith("The waveform was sent, but the download could not finish"));
     EXPECT_FALSE(reopen.link.written().endsWith("A4\r\n"));
 }
 
@@ -221,8 +257,8 @@ TEST(SerialProbeAndChannel, TheirConversationsAndFailuresAreTold)
     Recorded probe;
     probe.link.replyTo("A0?\r\n", "KTR6610/2\r\n");
     EXPECT_EQ(ProbeSerial(probe.link, probe.waiter).status, ProbeOutcome::Status::Found);
-    EXPECT_EQ(Transcript(probe.link), (QStringList{"open", "write A0?\r\n", "wait 200", "wait 200",
-                                                   "read KTR6610/2\r\n", "close"}));
+    EXPECT_EQ(Transcript(probe.link),
+              (QStringList{"open", "write A0?\r\n", "wait 200", "wait 200", "read KTR6610/2\r\n", "close"}));
     Recorded lostProbe;
     lostProbe.link.failWrite(1, LinkFailure::Vanished);
     const ProbeOutcome lost = ProbeSerial(lostProbe.link, lostProbe.waiter);
@@ -245,25 +281,23 @@ TEST(SerialProbeAndChannel, TheirConversationsAndFailuresAreTold)
 
 TEST(SerialLine, TheOldSettingsReturnOnlyAfterTheLineIsDrainedOrFlushed)
 {
-    VirtualInstrumentProcess instrument;
-    Com1 com(instrument.device(), "19200");
+    Served line({}, "19200");
     for (const bool deliver : {true, false}) {
-        ASSERT_TRUE(com.link.open());
-        const int fd = com.link.handle();
-        ASSERT_TRUE(com.link.write(QByteArray(200, 'x')));
+        ASSERT_TRUE(line.link.open());
+        const int fd = line.link.handle();
+        ASSERT_TRUE(line.link.write(QByteArray(200, 'x')));
         TakeTtyCalls();
         if (deliver)
-            EXPECT_TRUE(com.link.close());
+            EXPECT_TRUE(line.link.close());
         else
-            com.link.abort();
+            line.link.abort();
         EXPECT_EQ(TakeTtyCalls(), (TtyCalls{{deliver ? "drain" : "flush", fd}, {"settings", fd}}));
     }
 }
 
 TEST(SerialLine, APortInUseCannotOpen)
 {
-    VirtualInstrumentProcess instrument;
-    Com1 first(instrument.device());
+    Served first;
     ASSERT_TRUE(first.link.open());
     SerialLink second;
     second.setPortNumber(1);
@@ -275,20 +309,18 @@ TEST(SerialLine, APortInUseCannotOpen)
 TEST(SerialLine, AnInstrumentThatVanishesOrStallsFailsTheDownload)
 {
     // At 19200 baud the data takes over a second; the line goes after 100 bytes (57 ms).
-    VirtualInstrumentProcess vanishing({"--baud", "19200", "--fault", "disconnect=100"});
-    Com1 com(vanishing.device(), "19200");
-    const LinkOutcome vanished = com.download(Ramp(1000));
+    Served vanishing({"--baud", "19200", "--fault", "disconnect=100"}, "19200");
+    const LinkOutcome vanished = vanishing.download(Ramp(1000));
     EXPECT_EQ(vanished.failure, LinkFailure::Vanished) << vanished.message.toStdString();
-    EXPECT_LT(com.control.sent.load(), 1000);
-    EXPECT_FALSE(com.link.isOpen());
-    EXPECT_TRUE(vanishing.events("data").empty());
+    EXPECT_LT(vanishing.control.sent.load(), 1000);
+    EXPECT_FALSE(vanishing.link.isOpen());
+    EXPECT_TRUE(vanishing.vi.events("data").empty());
 
-    VirtualInstrumentProcess stalling({"--fault", "stall"});
-    Com1 stalled(stalling.device());
-    const LinkOutcome timeout = stalled.download(Ramp(1000));
+    Served stalling({"--fault", "stall"});
+    const LinkOutcome timeout = stalling.download(Ramp(1000));
     EXPECT_EQ(timeout.failure, LinkFailure::Timeout) << timeout.message.toStdString();
     EXPECT_TRUE(timeout.message.contains("took no data for 2000 ms"));
-    EXPECT_FALSE(stalled.link.isOpen());
+    EXPECT_FALSE(stalling.link.isOpen());
 }
 
 TEST(VirtualInstrument, PublishesItsDeviceAndLogsWhatItDoesNotKnow)
@@ -296,20 +328,61 @@ TEST(VirtualInstrument, PublishesItsDeviceAndLogsWhatItDoesNotKnow)
     QTemporaryDir dir;
     // A name no other test gives its port: the serial line's lock file is named after it.
     const QString linkPath = dir.filePath("virtual-ktr");
-    VirtualInstrumentProcess instrument({"--link", linkPath});
-    Com1 com(linkPath);
-    ASSERT_TRUE(com.link.open());
-    ASSERT_TRUE(com.link.write("*IDN?\r\n"));
-    EXPECT_EQ(com.link.read(std::chrono::milliseconds(2000)), "KTR6610/2\r\n");
-    ASSERT_TRUE(com.link.write("XYZ\r\nV216385\r\nV299999999999999999999\r\nK0\n"));
-    EXPECT_TRUE(com.link.close());
+    Served line({"--link", linkPath});
+    line.link.setDevice(linkPath);
+    ASSERT_TRUE(line.link.open());
+    ASSERT_TRUE(line.link.write("*IDN?\r\n"));
+    EXPECT_EQ(line.link.read(std::chrono::milliseconds(2000)), "KTR6610/2\r\n");
+    ASSERT_TRUE(line.link.write("XYZ\r\nV216385\r\nV299999999999999999999\r\nK0\n"));
+    EXPECT_TRUE(line.link.close());
 
-    const auto commands = instrument.awaitEvents("command", 5);
+    const auto commands = line.vi.awaitEvents("command", 5);
     ASSERT_EQ(commands.size(), 5u);
     EXPECT_FALSE(commands[1]["known"].toBool(true));
     EXPECT_EQ(commands[2]["error"].toString(), "more than 16384 values");
     EXPECT_EQ(commands[3]["error"].toString(), "more than 16384 values");
     EXPECT_EQ(commands[4]["raw"].toString(), "K0\n");
-    instrument.stop();
+    line.vi.stop();
     EXPECT_FALSE(QFileInfo(linkPath).isSymLink());
+}
+
+TEST(AdapterEscape, EveryByteThatWouldEndALineOrBeginACommandAndNoOther)
+{
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        const bool escaped = c == '\r' || c == '\n' || c == 0x1B || c == '+';
+        EXPECT_EQ(AdapterEscape(QByteArray(1, c)), escaped ? QByteArray("\x1B") + c : QByteArray(1, c)) << b;
+    }
+    EXPECT_EQ(AdapterLine("A0?\n"), QByteArray("A0?\x1B\n\n"));
+}
+
+TEST(Adapter, SetsUpIdentifiesAndDeliversEveryCodeOnTheChosenChannel)
+{
+    ThroughAdapter a;
+    ASSERT_EQ(IdentifyThroughAdapter(a.link, a.target), "");
+    EXPECT_EQ(a.vi.awaitFields("adapter", "command", 8),
+              QStringList({"++mode 1", "++addr 9", "++auto 0", "++eoi 1", "++eos 3", "++read_tmo_ms 1000", "++ver",
+                           "++read eoi"}));
+
+    ASSERT_TRUE(SendAdapterChannel(a.link, a.target, 1).done());
+    // 4097 values of a ramp hold every code, so every byte value that needs escaping.
+    const std::vector<double> ramp = Ramp(4097);
+    ASSERT_TRUE(a.download({ramp, 1, "Linux"}).done());
+    EXPECT_EQ(a.vi.awaitFields("command", "raw", 9),
+              QStringList({"A0?\n", "F1\n", "A4\n", "F1\n", "G0\n", "T0\n", "EE0\n", "V24097\n", "A4\n"}));
+    ExpectReceived(a.vi.csvPath(2), ramp);
+}
+
+TEST(Adapter, FailuresNameWhatDidNotAnswer)
+{
+    ThroughAdapter silent({"--fault", "silent"});
+    EXPECT_EQ(IdentifyThroughAdapter(silent.link, silent.target),
+              "No GPIB-USB adapter answers on " + silent.target.device + " (\"++ver\" had no reply).");
+    ThroughAdapter nobody({"--fault", "no-listener"});
+    EXPECT_EQ(IdentifyThroughAdapter(nobody.link, nobody.target),
+              "No instrument answers at GPIB address 9 of the GPIB-USB adapter on " + nobody.target.device + ".");
+    ThroughAdapter missing({}, "/nonexistent/adapter");
+    EXPECT_TRUE(IdentifyThroughAdapter(missing.link, missing.target)
+                    .startsWith("Cannot reach the GPIB-USB adapter: /nonexistent/adapter"));
+    EXPECT_FALSE(missing.download({{1.0}, 0, "Linux"}).done());
 }
