@@ -1,18 +1,31 @@
-// The files the program opens by itself, the help file and the wait animation: a FIFO, a device
-// or a folder in their place is never opened (a FIFO would hold the program forever), and a
-// picture that cannot play gives way to the built-in one.
+// The files the program opens by itself, the help file and the wait and download animations: a
+// FIFO, a device or a folder in their place is never opened (a FIFO would hold the program
+// forever), and a picture that cannot play or is missing gives way to the built-in one.
 #include <QFile>
 #include <QMovie>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
 
+#include "app/Animation.h"
+#include "app/DownloadWindow.h"
 #include "app/GuiPrompter.h"
 #include "app/HelpViewer.h"
 #include "app/WaitWindow.h"
 #include "model/ScriptedPrompter.h"
 
 using namespace tlv;
+
+// Work that ends when told to.
+class IdleWork : public ProgressWork {
+public:
+    bool done = false;
+    void start() override {}
+    bool finished() const override { return done; }
+    void wait() override {}
+    void cancel() override { done = true; }
+    QString progressText() const override { return "0 values sent of 1"; }
+};
 
 class OwnFilesTest : public QObject {
     Q_OBJECT
@@ -52,6 +65,18 @@ private slots:
         QCOMPARE(window.pictureSource(), own ? path : WaitWindow::builtInPicture());
         QCOMPARE(window.movie()->frameCount(), 8);
         QCOMPARE(window.movie()->state(), QMovie::Running);
+    }
+
+    void theDownloadWindowPlaysTheBuiltInAnimationWhenNoneIsBesideTheProgram()
+    {
+        IdleWork work;
+        DownloadWindow window(dir_.filePath("Down.gif"), work);
+        QCOMPARE(window.objectName(), QString("frmDown"));
+        QCOMPARE(window.movie()->fileName(), BuiltInAnimation("Down.gif"));
+        QCOMPARE(window.movie()->frameCount(), 8);
+        QCOMPARE(window.progressText(), QString("0 values sent of 1"));
+        window.reject();  // Escape or the close box: asks the work to stop
+        QVERIFY(work.done);
     }
 
     void onlyAPlainHelpFileOpens()

@@ -2,6 +2,7 @@
 
 #include "editing/ColumnRoutines.h"
 #include "editing/PlotReadout.h"
+#include "editing/PointEdits.h"
 
 using namespace tlv;
 
@@ -28,11 +29,10 @@ TEST(FillColumnsLinear, StartsFromTheStoredRowWithASinglePrecisionSlope)
     edit.columns = 11;
     FillColumnsLinear(edit, 10, 0, 13, 1);  // y1 only sets the slope
     const float third = 1.0f / 3.0f;
-    EXPECT_EQ(Row(edit, 10), 100);
-    EXPECT_EQ(Row(edit, 11), 100.0 + static_cast<double>(third));
-    EXPECT_EQ(Row(edit, 12), 100.0 + static_cast<double>(2.0f * third));
-    EXPECT_EQ(Row(edit, 13), 101);  // 3 times the single third rounds to exactly 1
-    EXPECT_EQ(Row(edit, 14), 0);
+    // 3 times the single third rounds to exactly 1.
+    const double rows[] = {100, 100 + double(third), 100 + double(2.0f * third), 101, 0};
+    for (int c = 10; c <= 14; ++c)
+        EXPECT_EQ(Row(edit, c), rows[c - 10]) << c;
     EXPECT_EQ(edit.columns, 14);  // one count a filled column
 
     PlotCache swapped;
@@ -169,4 +169,14 @@ TEST(PlotReadout, VoltsToThreeDecimalsWithTheMagnitudeBelowZero)
         {-5000.001, "Y= - 5.000"}, {-7171.053, "Y= - 5.000"}};
     for (const auto& [millivolts, text] : texts)
         EXPECT_EQ(VoltsReadoutText(millivolts), text) << millivolts;
+}
+
+TEST(SnapToInstrumentStep, TakesTheNearestOf4096LevelsFromMinusToPlusFive)
+{
+    EXPECT_EQ(SnapToInstrumentStep(-5.0), -5.0);
+    EXPECT_EQ(SnapToInstrumentStep(5.0), 5.0);
+    EXPECT_EQ(SnapToInstrumentStep(5.2), 5.0);
+    EXPECT_DOUBLE_EQ(SnapToInstrumentStep(0.0), -5.0 + 2048 * kInstrumentStep);
+    EXPECT_DOUBLE_EQ(SnapToInstrumentStep(-5.0 + 0.49 * kInstrumentStep), -5.0);
+    EXPECT_DOUBLE_EQ(SnapToInstrumentStep(-5.0 + 0.51 * kInstrumentStep), -5.0 + kInstrumentStep);
 }

@@ -1,14 +1,20 @@
+// The editing commands, point edits, transforms and overlays on a workspace with one window.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <cmath>
 #include <limits>
 
 #include "commands/Commands.h"
-#include "editing/ColumnRoutines.h"
+#include "display/PlotPainter.h"
 #include "editing/EditCommands.h"
+#include "editing/Overlays.h"
+#include "editing/PointEdits.h"
+#include "editing/Transforms.h"
 #include "model/EditTransaction.h"
 #include "model/ScriptedPrompter.h"
-#include "model/Workspace.h"
+#include "model/VoltsText.h"
+#include "support/ImageChecks.h"
 #include "support/Prompts.h"
 
 using namespace tlv;
@@ -27,16 +33,34 @@ protected:
     // A ramp from -5 V in steps of 0.125 V, exact in the volts text.
     static std::vector<double> Ramp(int count)
     {
-        std::vector<double> volts(static_cast<size_t>(count));
+        return Values(count, [](int i) { return -5.0 + 0.125 * (i % 80); });
+    }
+    // Point i holds volts(i).
+    template <typename Volts>
+    static std::vector<double> Values(int count, Volts volts)
+    {
+        std::vector<double> values(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
-            volts[static_cast<size_t>(i)] = -5.0 + 0.125 * (i % 80);
-        return volts;
+            values[static_cast<size_t>(i)] = volts(i);
+        return values;
+    }
+    // A waveform in place of the last one.
+    void refill(const std::vector<double>& volts)
+    {
+        EditTransaction(ws, EditTransaction::Closing::Redraw).ClearEditBuffer();
+        FillWaveform(ws, volts);
     }
     std::vector<double> points() const
     {
         const int count = CountEditBuffer(ws.edit);
         return {ws.edit.WaveText.values(), ws.edit.WaveText.values() + count};
     }
+    std::vector<std::string> texts() const
+    {
+        return {&ws.edit.WaveText[0], &ws.edit.WaveText[0] + kMaxPoints};
+    }
+    double at(int i) const { return ws.edit.WaveText.value(i); }
+    const std::string& text(int i) const { return ws.edit.WaveText[i]; }
     void input(PlotInput::Type type, float x, float y = 100, int button = 1)
     {
         ws.mouseTools->plotInput(PlotInput{type, x, y, button, 0});
@@ -53,6 +77,12 @@ protected:
         std::fill_n(ws.work.ClipboardVolts.begin(), length, volts);
         ws.work.ClipboardLength = length;
         ws.work.ClipboardFull = true;
+    }
+    // A saved waveform of 100 points at 1 V: an edit shows as a change.
+    void savedOnes()
+    {
+        FillWaveform(ws, std::vector<double>(100, 1.0));
+        ws.activeSlot()->markSaved(100);
     }
 
     Workspace ws;
@@ -231,4 +261,217 @@ TEST_F(EditCommandsTest, ToolbarGuardsHoldEvenWhenAButtonIsEnabled)
     EXPECT_FALSE(ws.edit.UndoReady);  // Cut, Copy and Paste would each have taken a snapshot
     EXPECT_EQ(CountEditBuffer(ws.edit), 0);
     EXPECT_EQ(ws.work.ClipboardLength, 3);
+}
+
+TEST_F(EditCommandsTest, ARunOfPointsIsWrittenExactlyAsOneUndoableEdit)
+{
+    savedOnes();
+    const double run[] = {-5.0, 5.0, 0.5};
+    ASSERT_TRUE(SetPoints(ws, 97, run));
+    EXPECT_EQ(at(96), 1.0);
+    EXPECT_EQ(at(97), -5.0);
+    EXPECT_EQ(at(99), 0.5);
+    EXPECT_EQ(text(100), "999");
+    EXPECT_EQ(ws.activeSlot()->store[98], 5.0);  // committed
+    EXPECT_TRUE(ws.ActiveDocumentChanged());
+    UndoLastEdit(ws);
+    for (int i : {97, 98, 99})
+        EXPECT_EQ(at(i), 1.0) << i;
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_FALSE(ws.ActiveDocumentChanged());
+}
+
+TEST_F(EditCommandsTest, PointEditsRefusePointsPastTheEndAndValuesThatAreNoVoltsWithinFive)
+{
+    savedOnes();
+    const double ok = 2.0;
+    ASSERT_TRUE(SetPoints(ws, 0, {&ok, 1}));
+    ASSERT_TRUE(SetPoints(ws, 99, {&ok, 1}));
+    ws.edit.UndoReady = false;
+    const char* const range = "TLV | A point's value must be a number from -5 V to +5 V.";
+    const char* const past = "TLV | Point 100 is not part of the waveform (points 0 to 99).";
+    const std::tuple<int, std::vector<double>, QString> cases[] = {
+        {100, {2.0}, past},
+        {99, {2.0, 2.0}, past},
+        {-1, {2.0}, "TLV | Point -1 is not part of the waveform (points 0 to 99)."},
+        {5, {std::nextafter(5.0, 6.0)}, range},
+        {5, {std::nextafter(-5.0, -6.0)}, range},
+        {5, {2.0, std::numeric_limits<double>::quiet_NaN()}, range},
+        {5, {std::numeric_limits<double>::infinity()}, range},
+    };
+    for (const auto& [index, volts, message] : cases) {
+        prompter.shown.clear();
+        EXPECT_FALSE(SetPoints(ws, index, volts)) << index;
+        EXPECT_EQ(Messages(prompter.shown), QStringList{message});
+        EXPECT_EQ(at(5), 1.0);
+        EXPECT_FALSE(ws.edit.UndoReady) << index;  // no snapshot taken
+    }
+    prompter.shown.clear();
+    EXPECT_FALSE(SetPointText(ws, 5, "1,5"));
+    EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | \"1,5\" is not a number of volts."});
+    EXPECT_TRUE(SetPointText(ws, 5, " -25e-1 "));
+    EXPECT_EQ(at(5), -2.5);
+}
+
+// The values each transform writes, Invert again restoring them, are shown by the
+// math_transforms end-to-end script.
+TEST_F(EditCommandsTest, InPlaceTransformsWriteBackOnlyTheCapturedPoints)
+{
+    const std::pair<const char*, void (*)(Workspace&)> transforms[] = {
+        {"Invert", Invert}, {"Mirror", Mirror}, {"Absolute", Absolute}};
+    for (const auto& [name, transform] : transforms) {
+        // Columns 1..0, ordered by the capture: points 0..63 of 100; the clipboard stays.
+        refill(Values(100, [](int i) { return -2.0 + i * 0.03; }));
+        const std::vector<std::string> before = texts();
+        ws.work.WorkVolts.assign(kMaxPoints, 0.5);
+        ws.edit.SelStartX = 1;
+        ws.edit.SelEndX = 0;
+        transform(ws);
+        EXPECT_NE(text(0), before[0]) << name;
+        EXPECT_NE(text(63), before[63]) << name;
+        EXPECT_EQ(text(64), before[64]) << name;
+        EXPECT_EQ(text(100), "999") << name;
+        for (int i = 0; i <= 100; ++i)
+            ASSERT_EQ(ws.edit.UndoVolts[static_cast<size_t>(i)], TextToNumber(before[static_cast<size_t>(i)])) << name;
+        EXPECT_EQ(ws.edit.SelStartX, 0) << name;
+        EXPECT_EQ(ws.edit.SelEndX, 1) << name;
+        EXPECT_EQ(ws.work.WorkVolts, std::vector<double>(kMaxPoints, 0.5)) << name;
+        EXPECT_EQ(ws.activeSlot()->store[0], at(0)) << name;  // committed
+
+        // Past the end nothing is captured and nothing written.
+        const std::vector<std::string> now = texts();
+        ws.edit.SelStartX = 100;
+        ws.edit.SelEndX = 120;
+        transform(ws);
+        EXPECT_EQ(ws.edit.SelLast, -1) << name;
+        EXPECT_EQ(texts(), now) << name;
+
+        // A full buffer: the write-back stops before its last entry.
+        refill(Values(kMaxPoints, [](int i) { return i < 8192 ? -1.0 : -2.0; }));
+        ws.edit.SelStartX = 0;
+        ws.edit.SelEndX = 512;
+        transform(ws);
+        EXPECT_EQ(ws.edit.SelLast, kLastPoint) << name;
+        EXPECT_NE(text(kLastPoint - 1), "-2.000000E+00") << name;
+        EXPECT_EQ(text(kLastPoint), "-2.000000E+00") << name;
+    }
+}
+
+TEST_F(EditCommandsTest, ExpandOfAThousandPointsUsesSixteen)
+{
+    refill(Values(1000, [](int i) { return (i % 7) * 0.5 - 1.5; }));
+    ws.edit.ToolMode = 2;
+    ws.commands.setButtonPressed(2, Tb2::Line, true);
+    ExpandToFit(ws);
+    EXPECT_EQ(ws.edit.PointCount, 15984);
+    EXPECT_EQ(text(0), FormatVoltsText(-1.5 + 0.5 / 16));  // a sixteenth of the way to point 1
+    EXPECT_EQ(text(15), "-1.000000E+00");                  // point 1 itself
+    EXPECT_EQ(text(15983), "+1.000000E+00");               // the last input point, 999
+    EXPECT_FALSE(ws.edit.PointDefined[15984]);
+    EXPECT_EQ(ws.edit.ToolMode, 0);
+    EXPECT_TRUE(ws.commands.isButtonPressed(2, Tb2::Marker));
+    EXPECT_FALSE(ws.commands.isButtonPressed(2, Tb2::Line));
+    EXPECT_EQ(prompter.shown, (QStringList{"wait shown", "wait closed"}));
+}
+
+TEST_F(EditCommandsTest, ExpandDoublesAtMost8190Points)
+{
+    refill(Values(8191, [](int i) { return i * 0.0001; }));
+    const std::vector<std::string> before = texts();
+    ExpandToFit(ws);
+    EXPECT_EQ(Messages(prompter.shown), QStringList{"TLV | Shortage Editing Space "});
+    EXPECT_EQ(texts(), before);
+    EXPECT_EQ(ws.edit.UndoVolts[0], 0.0);  // no snapshot taken
+
+    refill(Values(8190, [](int i) { return i * 0.0001; }));
+    ExpandToFit(ws);
+    EXPECT_EQ(ws.edit.PointCount, 16378);
+    EXPECT_EQ(text(16377), FormatVoltsText(8189 * 0.0001));
+}
+
+TEST_F(EditCommandsTest, ExpandStaysWithinTheBufferAndLeavesOnePointAlone)
+{
+    // Flags defined past a count that is too small: the factor comes from the count, the points
+    // from the flags, and the result still stops at 16383 points.
+    refill(Values(5000, [](int i) { return (i % 2) * 1.0; }));
+    EditTransaction(ws, EditTransaction::Closing::Redraw).SetPointCount(10);
+    ExpandToFit(ws);
+    EXPECT_EQ(ws.edit.PointCount, kLastPoint);
+    EXPECT_EQ(text(kLastPoint), "999");
+
+    refill({1.5});
+    prompter.shown.clear();
+    ExpandToFit(ws);
+    EXPECT_EQ(text(0), "+1.500000E+00");
+    EXPECT_EQ(text(1), "999");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+// The plot at one pixel a unit (the normal box's scale).
+static QImage Paint(const std::vector<double>& rows, const PlotOverlay& overlay)
+{
+    QImage image(570, 370, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintPlot(painter, image.size(), WindowState::Normal, rows.data(), static_cast<int>(rows.size()),
+              overlay);
+    return image;
+}
+
+TEST(Overlays, TheBandInvertsWhatLiesUnderItAndNothingElse)
+{
+    const std::vector<double> rows(100, 100.0);
+    PlotOverlay band;
+    band.selection = true;
+    band.selectionFrom = 20;  // either order
+    band.selectionTo = 10;
+    const QImage image = Paint(rows, band);
+    EXPECT_EQ(image.pixelColor(15, 50), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(15, 100), QColor(0, 0, 255));  // the trace stays visible
+    EXPECT_EQ(image.pixelColor(30, 50), kPlotBackground);
+    EXPECT_EQ(image.pixelColor(30, 100), kTraceColour);
+    EXPECT_EQ(image.pixelColor(15, 340), kPlotBackground);  // rows 0..304 only
+
+    PlotOverlay marker;
+    marker.selection = true;
+    marker.selectionFrom = marker.selectionTo = 40;
+    const QImage line = Paint(rows, marker);
+    EXPECT_TRUE(PaintedNear(line, 40, 50, Qt::white));
+    EXPECT_EQ(line.pixelColor(43, 50), kPlotBackground);
+}
+
+TEST(Overlays, TheRubberBandRunsFromTheAnchorToTheMouse)
+{
+    PlotOverlay overlay;
+    overlay.rubberBand = true;
+    overlay.rubberLine = QLineF(100, 50, 200, 250);
+    const QImage image = Paint({}, overlay);
+    EXPECT_TRUE(PaintedNear(image, 150, 150, kLineToolColour));
+    EXPECT_TRUE(PaintedNear(image, 199, 248, kLineToolColour));
+    EXPECT_FALSE(PaintedNear(image, 250, 150, kLineToolColour));
+}
+
+TEST_F(EditCommandsTest, OverlaysShowFromTheStateUntilTheGridIsRedrawn)
+{
+    FillWaveform(ws, std::vector<double>(100, 1.0));
+    SelectAllPoints(ws);
+    PlotOverlay overlay = ToolOverlay(ws);
+    EXPECT_TRUE(overlay.selection);
+    EXPECT_EQ(overlay.selectionFrom, 0);
+    EXPECT_EQ(overlay.selectionTo, 3);
+
+    ChooseLine(ws);  // redraws the grid: the band goes
+    EXPECT_FALSE(ToolOverlay(ws).selection);
+    input(PlotInput::Type::Move, 40.5f, 60, 0);
+    overlay = ToolOverlay(ws);
+    EXPECT_TRUE(overlay.rubberBand);
+    EXPECT_EQ(overlay.rubberLine, QLineF(3, static_cast<float>(ws.edit.PlotY[3]), 40.5, 60));
+
+    // A stroke past the stored curve shows until the next redraw.
+    ChooseFreehand(ws);
+    input(PlotInput::Type::Press, 3);
+    input(PlotInput::Type::Move, 50);
+    EXPECT_EQ(ShownTraceColumns(ws), 51);
+    EXPECT_FALSE(ToolOverlay(ws).rubberBand);
+    ws.DrawGrid();
+    EXPECT_EQ(ShownTraceColumns(ws), ws.edit.PlotColumn);
 }

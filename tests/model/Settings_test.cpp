@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "model/DataFiles.h"
 #include "model/OsVersion.h"
 #include "model/Settings.h"
 
@@ -107,4 +108,22 @@ TEST(Settings, TheSerialDeviceIsKeptApartAndOnlyAPathIsTaken)
     QString error;
     EXPECT_EQ(LoadSerialDevice(path, &error), "");
     EXPECT_EQ(error, "it is not a serial device setting");
+}
+
+TEST(DataFiles, TheProgramsFolderFirstThenTheInstalledDataFolder)
+{
+    QTemporaryDir root;
+    const QString bin = root.filePath("usr/bin");
+    const QString data = root.filePath("usr/share/tolvenar");
+    // The usual layout: <prefix>/bin and <prefix>/share/tolvenar.
+    EXPECT_EQ(InstalledDataFolder(bin), data);
+    for (const QString& path : {data + "/help.hlp", data + "/wait.gif", bin + "/wait.gif"}) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    }
+    EXPECT_EQ(DataFilePath(bin, "help.hlp"), data + "/help.hlp");
+    EXPECT_EQ(DataFilePath(bin, "wait.gif"), bin + "/wait.gif");
+    // Found nowhere: named where it was first looked for.
+    EXPECT_EQ(DataFilePath(bin, "other.gif"), bin + "/other.gif");
 }
