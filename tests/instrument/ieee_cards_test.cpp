@@ -585,9 +585,8 @@ TEST(CloseOperations, AtExitTheCurrentReadyCardAndOnSwitchingTheOthers)
 
 // The whole program on either card: the interface and channel dialogs and Send Waveform, with
 // the libraries found as a user points at them. The fake drivers pin the commands; here the
-// libraries carry them, and the board goes offline or the session closes at the end.
-// One card a process: both libraries loaded and unloaded in one process stop LeakSanitizer's
-// tracer at exit.
+// libraries carry them, and the board goes offline or the session closes at the end. One card a
+// process: two whole runs in one process crash LeakSanitizer's tracer at exit.
 class IeeeBus : public ::testing::TestWithParam<bool> {};
 
 TEST_P(IeeeBus, EitherCardDownloadsOnTheChosenChannelAndClosesAtExit)
