@@ -551,8 +551,7 @@ void ScriptDriver::showLink()
          << "ComBaudText = " << link.ComBaudText << "\n"
          << "SerialSettings = "
          << (link.ComBaudText.isEmpty() ? QString() : SerialSettingsText(link.ComBaudText)) << "\n"
-         << "SerialDevice = " << (link.SerialDevice.isEmpty() ? SerialDevicePath(link.ComPortNo) : link.SerialDevice)
-         << "\n"
+         << "SerialDevice = " << SerialDevicePath(link.ComPortNo, link.SerialDevice) << "\n"
          << "ChannelMode = " << Flag(link.ChannelMode) << "\n"
          << "GpibReady = " << Flag(link.GpibReady) << "\n"
          << "SiclReady = " << Flag(link.SiclReady) << "\n"

@@ -4,8 +4,6 @@
 
 namespace tlv {
 
-struct LinkState;
-
 // The GPIB-USB adapter on a serial device: its port is open only while it identifies, sets the
 // channel or downloads, as the serial line's is.
 class AdapterPath : public InterfacePath {

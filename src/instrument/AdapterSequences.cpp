@@ -107,6 +107,7 @@ LinkOutcome RunAdapterDownload(InstrumentLink& link, Waiter& waiter, const Adapt
         .block =
             [&](std::span<const int> codes) {
                 QByteArray bytes;
+                bytes.reserve(static_cast<qsizetype>(codes.size()) * 2);
                 for (int code : codes)
                     bytes += WireBytes(code);
                 return link.write(AdapterLine(bytes));

@@ -25,7 +25,7 @@ public:
     bool setSettings(const QString& text);
     QString settingsText() const { return settingsText_; }
     // The device the port number stands for (see SerialDevicePath).
-    QString devicePath() const { return device_.isEmpty() ? SerialDevicePath(portNumber_) : device_; }
+    QString devicePath() const { return SerialDevicePath(portNumber_, device_); }
     // A device path that stands in for the port number; empty: the port number's device.
     void setDevice(const QString& device) { device_ = device; }
     // The operating system's handle of the open port; -1 when it is closed or could not open.

@@ -79,4 +79,9 @@ QString SerialDevicePath(int portNumber)
     return path ? chosen : "/dev/" + chosen;
 }
 
+QString SerialDevicePath(int portNumber, const QString& device)
+{
+    return device.isEmpty() ? SerialDevicePath(portNumber) : device;
+}
+
 }  // namespace tlv

@@ -29,5 +29,7 @@ QString SerialSettingsText(const QString& baudText);
 // such as ttyUSB0 is taken from /dev), otherwise /dev/ttyS0../dev/ttyS3. Empty for any other
 // port number.
 QString SerialDevicePath(int portNumber);
+// The line's device: a device chosen by its path, or else the port number's.
+QString SerialDevicePath(int portNumber, const QString& device);
 
 }  // namespace tlv

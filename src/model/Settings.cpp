@@ -140,7 +140,7 @@ QString LoadSerialDevice(const QString& path, QString* error)
     const QString reason = ReadOwnFile(path, kDeviceFile, content);
     if (!reason.isEmpty() || !ReadsAsDevice(content)) {
         if (error)
-            *error = reason.isEmpty() ? QString("it is not a serial device setting") : reason;
+            *error = reason.isEmpty() ? QString("it is not ") + kDeviceFile.name : reason;
         return {};
     }
     return QString::fromLocal8Bit(content).trimmed();
