@@ -4,10 +4,9 @@
 Each seed always gives the same script. The generator keeps a rough account of the program's
 state (the windows and dialogs open), so nearly every line fits; the program runs with
 --keep-going, which skips a line that does not fit. A failure prints the seed, the failure and the
-shortest failing script found by removing lines, and the exit status is 1.
+script, and the exit status is 1.
 """
 import argparse
-import collections
 import os
 import random
 import re
@@ -15,7 +14,6 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
 # The menu items that open no dialog; the others open theirs through OPENERS.
 MENU_ITEMS = """mnuNew mnuOpen mnuSave mnuSaveAs mnuClose mnuImport mnuPrint mnuUndo mnuCut mnuCopy mnuPaste
@@ -267,32 +265,12 @@ def run(program, lines, timeout):
     return None, skipped
 
 
-def shorten(program, lines, failure, timeout, budget):
-    """Removes runs of lines, halving their length, while the same kind of failure stays."""
-    deadline = time.monotonic() + budget
-    chunk = max(len(lines) // 2, 1)
-    while chunk >= 1 and time.monotonic() < deadline:
-        start, removed = 0, False
-        while start < len(lines) and time.monotonic() < deadline:
-            candidate = lines[:start] + lines[start + chunk:]
-            result, _ = run(program, candidate, timeout)
-            if candidate and result and result.split()[0] == failure.split()[0]:
-                lines, failure, removed = candidate, result, True
-            else:
-                start += chunk
-        if not removed:
-            chunk //= 2
-    return lines, failure
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("program")
     parser.add_argument("--seeds", default="1-20", help="FIRST-LAST (default 1-20)")
     parser.add_argument("--commands", type=int, default=500, help="lines per script (default 500)")
     parser.add_argument("--timeout", type=int, default=30, help="seconds before a run is a hang")
-    parser.add_argument("--shorten-seconds", type=int, default=300, help="time spent shortening a failure")
-    parser.add_argument("--report", action="store_true", help="also tell why lines were skipped")
     args = parser.parse_args()
     args.program = os.path.abspath(args.program)  # each run starts in its own folder
     first, _, last = args.seeds.partition("-")
@@ -304,18 +282,12 @@ def main():
         failure, misfits = run(args.program, lines, args.timeout)
         skipped += misfits
         if failure:
-            print("random script %d failed: %s" % (seed, failure))
-            short, failure = shorten(args.program, lines, failure, args.timeout, args.shorten_seconds)
-            print("shortest failing script found (%d of %d lines):" % (len(short), len(lines)), *short,
-                  "--- which fails with: " + failure, sep="\n")
+            print("random script %d failed: %s" % (seed, failure), "--- the script:", *lines, sep="\n")
             print("rerun: %s %s --seeds %d --commands %d" % (sys.argv[0], args.program, seed, args.commands))
             return 1
     share = 100 * len(skipped) / max(total, 1)
     print("random scripts: seeds %d-%d, %d lines, %d skipped as not fitting the state (%.1f%%); no crash, "
           "sanitizer report or hang" % (seeds[0], seeds[-1], total, len(skipped), share))
-    if args.report:  # the commonest reasons, numbers and quoted names left out
-        reasons = collections.Counter(re.sub(r'\d+|".*"', "#", reason) for reason in skipped)
-        print("\n".join("%7d  %s" % (count, reason) for reason, count in reasons.most_common(8)))
     return 0
 
 
