@@ -8,9 +8,6 @@ commands=$(grep '"event":"command"' log.jsonl | sed -E 's/.*"raw":"([^"]*)".*/\1
 [ "$commands" = 'A0?\r\n F1\r\n A4\r\n A4\r\n F1\r\n G0\r\n V0X\r\n EE0\r\n V21000\r\n A4\r\n ' ] ||
   fail "commands were: $commands"
 grep '"command":"A0?"' log.jsonl | grep -q '"line":"19200,n,8,2"' || fail "the line was not set to 19200,n,8,2"
-grep '"event":"data"' log.jsonl | grep -q '"channel":2,.*"values":1000' || fail "no 1000 values on channel 2"
-grep -q '"reason":"once"' log.jsonl || fail "the instrument did not see the closing A4"
-[ "$(tr -cd '\r' < out/ch2.csv | wc -c)" = 1000 ] || fail "ch2.csv does not hold 1000 points"
 paste -d, <(tr '\r' '\n' < doc.csv) <(tr '\r' '\n' < out/ch2.csv) | awk -F, '
   $1 != $3 { print "point " NR - 1 ": index " $1 " against " $3; bad = 1 }
   { d = $4 - $2; if (d < 0) d = -d; if (d > 10 / 4095) { print "point " $1 ": " $2 " V sent as " $4 " V"; bad = 1 } }

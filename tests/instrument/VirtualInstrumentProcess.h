@@ -29,9 +29,7 @@ public:
         }
         device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
-    ~VirtualInstrumentProcess() { stop(); }
-
-    void stop()
+    ~VirtualInstrumentProcess()
     {
         process_.terminate();
         process_.waitForFinished(5000);
@@ -39,8 +37,6 @@ public:
 
     QString device() const { return device_; }
     QString csvPath(int channel) const { return dir_.filePath(QString("ch%1.csv").arg(channel)); }
-    // With --once: true when the instrument ended by itself.
-    bool finished(int ms = 5000) { return process_.waitForFinished(ms); }
 
     // The logged events of a kind, in order.
     std::vector<QJsonObject> events(const QString& kind) const
@@ -56,7 +52,6 @@ public:
         }
         return out;
     }
-
     // The events of a kind, once there are at least count of them (or after 5 s).
     std::vector<QJsonObject> awaitEvents(const QString& kind, size_t count) const
     {
