@@ -8,14 +8,10 @@ choose wave.png
 menu mnuExportImage
 choose wave.svg
 menu mnuExportImage
-choose cancel
-menu mnuExportImage
 choose wave.png
 answer no
 menu mnuExportImage
 choose wave.gif
-menu mnuExportImage
-choose missing/wave.png
 menu mnuExportImage
 choose folder.svg
 menu mnuExportImage

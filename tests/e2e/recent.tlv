@@ -1,6 +1,5 @@
 # The recent files: the last four files opened or saved, newest first, kept in the user's
 # configuration folder; the File menu opens them again.
-show recent
 menu mnuNew
 button Toolbar2 14
 choose one.afc
