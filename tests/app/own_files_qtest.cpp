@@ -47,7 +47,8 @@ private slots:
 
     void onlyAPlayablePictureBesideTheProgramIsPlayed()
     {
-        for (const QString& path : {dir_.filePath("wait.gif"), dir_.filePath("broken.gif"), dir_.filePath("fifo")}) {
+        for (const char* name : {"wait.gif", "broken.gif", "fifo"}) {
+            const QString path = dir_.filePath(name);
             WaitWindow window(path);
             QCOMPARE(window.pictureSource(), path.endsWith("wait.gif") ? path : WaitWindow::builtInPicture());
             QCOMPARE(window.movie()->frameCount(), 8);
