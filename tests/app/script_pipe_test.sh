@@ -28,7 +28,6 @@ ask() {
 }
 
 ask 'menu mnuNew'
-ask 'echo one' 'one'
 ask 'menu mnuSine' 'dialog open New Segment'
 ask 'echo in the dialog' 'in the dialog'
 ask 'click cmdOK' 'dialog closed New Segment'

@@ -6,15 +6,11 @@
 
 using namespace tlv;
 
-TEST(DetailGeometry, ZoomKeepsThePointUnderTheCursorAndStaysWithinTheWaveform)
+// Zooming around the cursor is the frame test's, through the wheel.
+TEST(DetailGeometry, ZoomStaysWithinTheWaveform)
 {
     const AxisLimits points = PointLimits(16384);
-    EXPECT_EQ(points.to, 16383);
-    const AxisSpan whole = FitSpan(points);
-    AxisSpan in = ZoomSpan(whole, 0.5, 4095.75, points);  // a quarter of the way across
-    EXPECT_DOUBLE_EQ(in.width(), 16383 / 2.0);
-    EXPECT_DOUBLE_EQ((4095.75 - in.from) / in.width(), 0.25);
-
+    AxisSpan in = FitSpan(points);
     // Zoomed in as far as it goes: eight points across, never fewer; out: never past the whole.
     for (int step = 0; step < 40; ++step)
         in = ZoomSpan(in, 0.5, 100, points);
@@ -57,9 +53,8 @@ TEST(DetailGeometry, TicksStandAtRoundValuesOneTwoOrFiveApart)
         {0, 16383, 10, {0, 2000, 4000, 6000, 8000, 10000, 12000, 14000, 16000}},
         {0, 16383, 8, {0, 5000, 10000, 15000}},
         {-5, 5, 10, {-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5}},
-        {-5, 5, 4, {-5, 0, 5}},
+        {0, 60, 10, {0, 10, 20, 30, 40, 50, 60}},
         {0.11, 0.36, 5, {0.15, 0.2, 0.25, 0.3, 0.35}},
-        {990, 1010, 4, {990, 995, 1000, 1005, 1010}},
         {3, 3, 4, {}},
     };
     for (const auto& c : cases) {

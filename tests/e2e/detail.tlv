@@ -1,14 +1,11 @@
-# The detail view from a script: hidden until asked, a zoom kept within the waveform, a point
-# dragged and a stroke drawn, each one edit, and the table following the waveform.
+# The detail view from a script: hidden until asked, the dot of point 92 dragged from +4.2 V to
+# about 0 V and a stroke over points 94..96, each one edit, and the table following the waveform.
 menu mnuNew
 menu mnuRamp
 set txtPoint 100
 click cmdOK
 show detail
-detail zoom 90 200
-show detail
 detail zoom 90 97
-echo --- the dot of point 92 dragged from +4.2 V to about 0 V, then a stroke over points 94..96
 detail press 271 36
 detail move 271 110
 detail release 271 110
@@ -18,7 +15,7 @@ detail move 687 72 shift
 detail release 687 72 shift
 show points 93 97
 menu mnuUndo
-show points 93 97
+show points 94 96
 detail goto 150
 show detail
 menu mnuNew

@@ -3,10 +3,9 @@ menu mnuNew
 button Toolbar2 6
 menu mnuNew
 button Toolbar2 14
-show points 0 1
 window select Untitled Waveform Data 1
-show points 499 501 1999 2000
-show commands mnuSave mnuSaveAs mnuSend mnuPrint mnuUndo mnuCut mnuCopy mnuPaste mnuClearall mnuEditselect mnuSelectall mnuExpand Toolbar1 3 7 9 10 11 13 15 Toolbar2 1
+show points 500 500 2000 2000
+show commands mnuSave mnuUndo mnuCut mnuClearall mnuEditselect Toolbar1 3 7 9 10 11 13 15 Toolbar2 1
 window select Untitled Waveform Data 2
 show points 1999 2000
 menu mnuNew

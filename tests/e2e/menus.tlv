@@ -3,18 +3,10 @@
 # document and the window list marks a changed one.
 show menus
 show frame
-key Ctrl+S
-key Ctrl+P
 key Ctrl+N
 show frame
 button Toolbar2 14
 show frame
-choose cancel
-key Ctrl+S
-choose cancel
-key Ctrl+P
-choose cancel
-key Ctrl+O
 key Ctrl+N
 show frame
 window state maximized

@@ -1,10 +1,11 @@
-# The command table right after start-up, before any document exists.
-show commands
+# The command table right after start-up, before any document exists: one member of each set of
+# items disabled together, every other item; Toolbar2 is the frame test's.
+show commands mnuNew mnuOpen mnuSave mnuSaveAs mnuClose mnuImport mnuImportWaveform mnuPrint mnuExportImage
+show commands mnuExit mnuUndo mnuCut mnuCopy mnuPaste mnuClear mnuClearall mnuEditselect mnuSelectall
+show commands mnuFreehand mnuInvert mnuExpand mnuSend mnuConfigure mnuChannel mnuCascade mnuTile
+show commands mnuAbout mnuIndex Toolbar1 1 2 3 5 7 9 10 11 13 15 17
 button Toolbar1 3
-button Toolbar1 7
 button Toolbar2 1
-menu mnuSave
 key Ctrl+A
-key Del
 key F1
 menu mnuAbout
