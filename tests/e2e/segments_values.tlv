@@ -1,8 +1,7 @@
-# Segments typed into the New Segment dialog, one after another: each box reaches its shape.
-# DC, 16 points at 2.5 V (0-15); Square at 25 % duty (16-2015, high up to 515); Triangle (2016-,
-# +5 V at 2516); Exp Fall (4016-, about A e^-8 at 6015); Exp Rise at phase 90 (6016-, a new cycle
-# at 7516); Damped Sine of 5 cycles (8016-, first crest at 8116); Noise of no amplitude (10016-,
-# 100 points at its offset).
+# Segments typed into the New Segment dialog, one after another: each box reaches its shape. DC,
+# 16 points at 2.5 V; Square at 25 % from 16 (high up to 515); Triangle from 2016 (+5 V at 2516);
+# Exp Fall from 4016 (A e^-8 at 6015); Exp Rise at phase 90 from 6016 (a new cycle at 7516); Damped
+# Sine of 5 cycles from 8016 (first crest at 8116); Noise of no amplitude, 100 points at its offset.
 menu mnuNew
 menu mnuDc
 set txtPoint 16
