@@ -1,16 +1,12 @@
-# The Equation dialog from the Waveforms menu: its controls, a refusal that leaves it open and
-# the document untouched, and the segment OK appends. (Clipping, the room check and the boxes
-# kept for the run are in tests/synthesis/Equation_test.cpp.)
-menu mnuEquation
+# The Equation dialog from the Waveforms menu: its controls, a refusal that leaves it open, and
+# the segment OK appends. (The boxes' rules are in tests/synthesis/synthesis_test.cpp.)
 menu mnuNew
 menu mnuEquation
 show dialog
 set txtExpression 1/(n-2)
-set txtPoint 4
-show dialog
+show dialog lblReading
 click cmdOK
-show points
 set txtExpression square(t*4)*2
 set txtPoint 8
 click cmdOK
-show points
+show points 0 1 7 8
