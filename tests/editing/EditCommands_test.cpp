@@ -331,6 +331,7 @@ TEST_F(EditCommandsTest, InPlaceTransformsWriteBackOnlyTheCapturedPoints)
         EXPECT_EQ(text(63), last);
         EXPECT_EQ(text(64), before[64]);
         EXPECT_EQ(text(100), "999");
+        EXPECT_TRUE(ws.edit.UndoReady);
         for (size_t i = 0; i <= 100; ++i)
             ASSERT_EQ(ws.edit.UndoVolts[i], TextToNumber(before[i])) << i;
         EXPECT_EQ(std::pair(ws.edit.SelStartX, ws.edit.SelEndX), (std::pair<int16_t, int16_t>(0, 1)));
