@@ -8,24 +8,6 @@ choose cancel
 window close
 show windows
 show points 1998 2000
-echo --- Yes, then the overwrite question answered No
-answer yes
-choose taken.afc
-answer no
-menu mnuClose
-show windows
-show points 1998 2000
-echo --- Yes, then a write error
-answer yes
-choose gone/wave.afc
-window close
-show windows
-show points 1998 2000
-echo --- Cancel keeps the window and its points
-answer cancel
-window close
-show windows
-show points 1998 2000
 echo --- Cancel at the exit stops it; the window not yet asked stays too
 menu mnuNew
 button Toolbar2 6
@@ -33,24 +15,15 @@ answer cancel
 menu mnuExit
 show windows
 show points 1999 2000
-echo --- the frame's close box stops at Cancel too
-answer cancel
-frame close
-show windows
 echo --- unanswered, the question takes No: the window closes and loses the waveform
 window close
 show windows
-echo --- the exit stops at the unsaved window and keeps it
-answer yes
-choose cancel
-menu mnuExit
-show windows
-show points 1998 2000
-echo --- the frame's close box stops there too
+echo --- the frame's close box stops at the unsaved window and keeps it
 answer yes
 choose cancel
 frame close
 show windows
+show points 1999 2000
 echo --- Yes and a save that works closes the window, and the exit goes on
 answer yes
 choose kept.afc

@@ -40,7 +40,7 @@ show points 34 36
 menu mnuUndo
 show commands mnuUndo Toolbar1 7
 echo --- Cut takes exactly the points it puts on the clipboard, Paste at another column inserts
-echo --- them into one gap, and a clipboard that ends in 0 V keeps its length
+echo --- them into one gap
 menu mnuNew
 menu mnuRamp
 set txtPoint 100
@@ -49,8 +49,7 @@ plot press 1 100
 plot release 1 100
 plot click 1 100
 menu mnuCut
-show editing ClipboardLength
-show points 29 33 65 67
+show points 29 33
 show commands mnuCut mnuCopy mnuPaste Toolbar1 9 10 11
 plot press 2 100
 plot release 2 100
@@ -60,50 +59,3 @@ menu mnuPaste
 show points 62 66 95 99
 menu mnuUndo
 show points 29 33
-menu mnuNew
-menu mnuDc
-set txtPoint 32
-set txtOffset 2.5
-click cmdOK
-menu mnuDc
-set txtPoint 32
-click cmdOK
-plot press 0 100
-plot move 1 100 1
-plot release 1 100
-plot click 1 100
-button Toolbar1 10
-show editing ClipboardLength
-menu mnuPaste
-show points 126 128
-plot press 3 100
-plot release 3 100
-plot click 3 100
-button Toolbar1 11
-show points 94 97 190 192
-echo --- a paste that does not fit shows its path's message and changes nothing, not even the
-echo --- undo snapshot: Undo afterwards still gives back the waveform before the last segment
-menu mnuNew
-menu mnuSine
-set txtPoint 16383
-set txtCycles 4
-click cmdOK
-plot press 0 100
-plot move 300 100 1
-plot release 300 100
-plot click 300 100
-menu mnuCut
-show points 6749 6751
-menu mnuSine
-set txtPoint 9000
-click cmdOK
-show points 15749 15751
-menu mnuPaste
-plot press 100 100
-plot release 100 100
-plot click 100 100
-menu mnuPaste
-show points 15749 15751
-show commands mnuUndo Toolbar1 7
-menu mnuUndo
-show points 6749 6751

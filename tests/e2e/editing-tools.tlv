@@ -29,7 +29,7 @@ show points 68 70
 show commands mnuUndo Toolbar1 7
 echo --- Line: a click beyond the end draws from the end of the waveform, the first click inside
 echo --- it from the end back to the click, the next click beyond the end from that click; a move
-echo --- without a button shows the rubber band; a drag is stored at once; Escape ends the tool
+echo --- without a button shows the rubber band; Escape ends the tool
 menu mnuNew
 menu mnuDc
 set txtPoint 64
@@ -51,17 +51,9 @@ plot press 20 0
 plot release 20 0
 plot click 20 0
 show points 670 672
-plot move 30 152
-show editing RubberBand
-plot press 25 152
-plot move 26 152 1
-plot release 26 152
-show editing LineDragging
-show points 830 832
-plot click 26 152
 plot key 27
 show editing LineAnchorColumn LineChained
-show state ToolMode PointCount
+show state ToolMode
 show commands mnuEditselect mnuCut mnuCopy mnuPaste Toolbar1 9 10 11 Toolbar2 1 3 4
 echo --- Marker: a press sets the marker, a drag widens the band, the release captures the
 echo --- selection and offers Cut, Copy and the Math commands
