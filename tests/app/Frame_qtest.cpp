@@ -1,5 +1,4 @@
-// The real frame driven by real key, mouse and wheel events. Captions, shortcuts, the title and
-// the window list are the menus script's; the detail view's dot and stroke edits the detail script's.
+// The real frame driven by real key, mouse and wheel events.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -224,6 +223,7 @@ private slots:
         QVERIFY(PaintedNear(plot->grab().toImage(), 60, 60, kLineToolColour));
         QTest::keyClick(plot, Qt::Key_Escape);
         QTRY_VERIFY(app->frame().toolbarAction(2, Tb2::Marker)->isChecked());
+        QVERIFY(app->frame().menuAction("mnuEditselect")->isChecked());
         QVERIFY(!PaintedNear(plot->grab().toImage(), 60, 60, kLineToolColour));
 
         app->frame().toolbarAction(2, 4)->trigger();

@@ -11,14 +11,17 @@ mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" TOLVENAR_CONFIG_DIR="$work/config" QT_QPA_PLATFORM=offscreen
 cd "$work"
 coproc TLV { exec "$program" --script - 2> "$work/err.txt"; }
+# Bash drops TLV and TLV_PID once the program ends: keep the pid and copies of the pipes.
+pid=$TLV_PID
+exec {to}>&"${TLV[1]}" {from}<&"${TLV[0]}"
 
 # ask LINE [ANSWER...]: sends LINE, then reads one line for each ANSWER and compares them.
 ask() {
   local line=$1 expected got
   shift
-  printf '%s\n' "$line" >&"${TLV[1]}"
+  printf '%s\n' "$line" >&"$to"
   for expected in "$@"; do
-    if ! IFS= read -r -t 10 got <&"${TLV[0]}"; then
+    if ! IFS= read -r -t 10 got <&"$from"; then
       echo "no answer to \"$line\" within 10 s; expected: $expected"; cat "$work/err.txt"; exit 1
     fi
     if [ "$got" != "$expected" ]; then
@@ -34,8 +37,7 @@ ask 'click cmdOK' 'dialog closed New Segment'
 ask 'answer cancel'
 ask 'window close' 'message TLV | Save changes to Untitled Waveform Data 1? | Yes No Cancel | information -> Cancel'
 ask 'frame close' 'message Tolvenar | Save changes to Untitled Waveform Data 1? | Yes No Cancel | information -> No (unanswered)'
-pid=$TLV_PID
-exec {TLV[1]}>&-
+exec {to}>&-
 status=0
 wait "$pid" || status=$?
 [ "$status" = 0 ] || { echo "exit status $status"; cat "$work/err.txt"; exit 1; }

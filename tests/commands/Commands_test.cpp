@@ -1,5 +1,4 @@
-// The dispatcher: tool buttons, enabled menu items and keys, and the frame's close. The command
-// table after start-up is the startup script's, the shortcuts the menus script's.
+// The dispatcher: tool buttons, enabled menu items and keys, and the frame's close.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>

@@ -1,5 +1,4 @@
-// The plot's grid, labels and column ranges, and the painting that follows them. The labels at
-// any window size are axis_labels_qtest's.
+// The plot's grid, labels and column ranges, and the painting that follows them.
 #include <gtest/gtest.h>
 
 #include <QImage>

@@ -88,8 +88,6 @@ protected:
     std::unique_ptr<PlotInputHandler> tools;
 };
 
-// Undo after Clear All, once and only once, is shown by the editing-commands script; that
-// activation forgets the snapshot, by the documents-edit script.
 TEST_F(EditCommandsTest, UndoRestoresOnlyASnapshotAnEditTook)
 {
     const std::vector<double> ramp = Ramp(100);

@@ -1,5 +1,5 @@
 // Both IEEE-488 cards: fake drivers write every call and wait as a line of text; then the simulated
-// bus's libraries, loaded as linux-gpib's and SICL's would be, with the virtual instrument on the bus.
+// bus's libraries with the virtual instrument on the bus.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -598,21 +598,6 @@ TEST_P(IeeeBus, EitherCardDownloadsOnTheChosenChannelAndClosesAtExit)
 }
 
 INSTANTIATE_TEST_SUITE_P(NiAndAgilent, IeeeBus, ::testing::Bool());
-
-// The reply buffers, 20 characters on the NI card and 80 through SICL, reach the library; what
-// they keep of a longer reply still identifies.
-TEST(SimulatedBus, ALongReplyIsCutToTheBufferAndStillIdentifies)
-{
-    const QString identity = "KTR6610/2," + QString(100, 'x');
-    Bus bus({"--address", "9", "--other", "4:" + identity});
-    Card<SimGpib> ni;
-    ASSERT_TRUE(ni.identify());
-    EXPECT_EQ(ni.link.GpibAddress, 4);
-    ASSERT_TRUE(Card<SimSicl>().identify());
-    EXPECT_EQ(bus.calls("Receive").at(0)["raw"].toString(), identity.left(20));
-    EXPECT_EQ(bus.calls("iread").at(0)["raw"].toString(), identity.left(80));
-    EXPECT_EQ(bus.calls("iopen").back()["address"].toString(), "hpib7,4");
-}
 
 TEST(SimulatedBus, ARefusedMessageIsToldInTheLibrarysWords)
 {

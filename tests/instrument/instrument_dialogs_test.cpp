@@ -1,6 +1,5 @@
-// The Setting Interface and Channel Setting dialogs and Send Waveform, through their forms and
-// the instrument, on pseudo-terminals served by the virtual instrument. The round trip that works
-// is the instrument-download script's; the cards on the bus are in ieee_cards_test.
+// The Setting Interface and Channel Setting dialogs and Send Waveform, on pseudo-terminals served
+// by the virtual instrument.
 #include <gtest/gtest.h>
 
 #include "VirtualInstrumentProcess.h"

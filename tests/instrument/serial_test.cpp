@@ -1,5 +1,4 @@
-// The serial line and the GPIB-USB adapter on it: the bytes of the values, the conversations
-// recorded wait by wait, and the line itself on a pseudo-terminal served by the virtual instrument.
+// The serial line and the GPIB-USB adapter on it, recorded wait by wait and on a pseudo-terminal.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>

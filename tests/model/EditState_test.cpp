@@ -150,8 +150,6 @@ TEST_F(WorkspaceTest, CaptureSelectionRaisesOnlyValuesAtOrBelowMinusFivePointZer
         EXPECT_DOUBLE_EQ(ws.edit.SelVolts[static_cast<size_t>(i)], expected[i]) << i;
 }
 
-// Which documents ask at Close and at exit, and what Yes does when the save does not happen, are
-// shown by the documents-edit and close-keeps-unsaved scripts; the five slots by the documents script.
 TEST_F(WorkspaceTest, SwitchingWindowsRestoresEachWaveformExactly)
 {
     DocumentWindow* a = ws.activeWindow();

@@ -40,7 +40,6 @@ TEST(Settings, FirstStartCreatesTheFileWithCrLfLines)
     EXPECT_EQ(LoadSettings(path).gpibAddress, 12);
 }
 
-// A FIFO or a device at the name is neither read nor replaced (tests/e2e/fifos and devices).
 // Through a link only three lines of whole numbers are replaced (and so repaired).
 TEST(Settings, ALinkIsWrittenThroughOnlyToSettings)
 {

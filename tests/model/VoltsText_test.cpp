@@ -1,5 +1,4 @@
-// The volts texts: their pattern, the numbers they read back as, and the fast paths that must
-// agree with the general formatter and reader.
+// The volts texts: their pattern, the numbers they read back as, and their fast paths.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,9 +33,8 @@ TEST(VoltsText, TheReaderTakesTheLeadingNumber)
         EXPECT_EQ(TextToNumber(GeneralNumberText(v)), v);
 }
 
-// The fast digits must agree with the general formatter, and a computed value's number (taken
-// from its text without a general parse) with the general reader, for every magnitude, halves
-// and the edges of each decade included.
+// The fast digits and a computed value's number agree with the general formatter and reader for
+// every magnitude, halves and the edges of each decade included.
 TEST(VoltsText, FastPathsAgreeWithTheGeneralFormatterAndReader)
 {
     auto general = [](double v) {

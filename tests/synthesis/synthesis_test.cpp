@@ -1,5 +1,4 @@
-// Segments: the shapes' formulas, the equation, the New Segment and Equation dialogs and what
-// they write, and the combine dialogs (the selection's edges, clipping, closing without a result).
+// Segments: the shapes, the equation, and the New Segment, Equation and combine dialogs.
 #include <gtest/gtest.h>
 
 #include <cmath>
