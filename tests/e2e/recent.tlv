@@ -1,5 +1,4 @@
-# The recent files: the last four files opened or saved, newest first, kept in the user's
-# configuration folder; the File menu opens them again.
+# The recent files: the last four opened or saved, newest first, kept in the configuration folder.
 menu mnuNew
 button Toolbar2 14
 choose one.afc

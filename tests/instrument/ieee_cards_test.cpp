@@ -1,5 +1,4 @@
-// Both IEEE-488 cards: fake drivers write every call and wait as a line of text; then the simulated
-// bus's libraries with the virtual instrument on the bus.
+// Both IEEE-488 cards: fake drivers writing every call as text, then the simulated bus's libraries.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>

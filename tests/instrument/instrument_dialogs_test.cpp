@@ -304,8 +304,10 @@ TEST_F(InstrumentDialogs, UnreadyInterfacesRefuseTheChannelAndTheWaveform)
         ws.link.InterfaceType = type;
         prompter.shown.clear();
         EXPECT_FALSE(chooseChannel2());
+        ws.DownloadReport = "an earlier download";  // a refused send takes it away too
         instrument.SendWaveform();
         EXPECT_EQ(prompts(), QStringList({channelSays, sendSays})) << type;
+        EXPECT_EQ(ws.DownloadReport, QString());
     }
     EXPECT_TRUE(vi.events("command").empty());
 
