@@ -19,7 +19,7 @@ show points 5998 6000
 choose wave.prn
 menu mnuOpen
 show points 5998 6000
-echo --- the sixth window is refused before anything is read
+echo --- the sixth window is refused before anything is read (a table read would show the wait)
 menu mnuNew
-choose wave.afc
+choose wave.csv
 menu mnuOpen
